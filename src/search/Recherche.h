@@ -1,0 +1,97 @@
+#pragma once
+// The search engine: the index file, the four searches and the steps to the neighbouring
+// grades. One Recherche lives per application and owns the state of the searches:
+// FamilleChoisie, TypeRecherche, LigneCourante, ResistanceCherchee, ToleranceResistance
+// and DeplacementEnCours. It reads the index through Base::FichierIndex, reads and
+// publishes records through Base, and hands every grade it shows to Feuilles::AfficherFiche.
+
+#include <cstdint>
+#include <string>
+
+#include "database/Base.h"
+#include "sheets/Feuilles.h"
+
+namespace talix {
+
+inline constexpr std::int32_t SansValeur = -5555;
+inline constexpr std::int32_t ToleranceParDefaut = 50;
+
+// What AnalyserLigne fills from one index line. Fields a line does not set keep the
+// values of an earlier line.
+struct EntreeIndex {
+    std::string Mot;             // designation or property value text (at most 35)
+    std::int32_t Famille = -1;
+    std::int32_t NumFiche = 0;
+    std::int32_t Colonne = 0;
+};
+
+// Section tests on the raw first three characters of a line.
+bool EstLigneDesignation(const std::string& ligne);
+bool EstLigneDurete(const std::string& ligne);
+bool EstLigneElasticite(const std::string& ligne);
+bool EstLigneResistance(const std::string& ligne);
+// Kind 0 designation, 1 hardness, 2 tensile strength, 3 yield strength; other kinds: false.
+bool LigneDuType(const std::string& ligne, std::int32_t typeRecherche);
+
+class Recherche {
+public:
+    Recherche(Base& base, Feuilles& feuilles);
+
+    // --- State of the searches ---
+    std::int32_t FamilleChoisie = -1; // the selected family; -1 all alloys
+    std::int32_t TypeRecherche = 0;   // the search kind chosen in the main menu
+    std::int32_t LigneCourante = 0;   // 1-based index line of the grade on show
+    std::int32_t ResistanceCherchee = 0;
+    std::int32_t ToleranceResistance = 0;
+    bool DeplacementEnCours = false;
+
+    bool FamilleAcceptee(std::int32_t code) const;
+
+    // Parses one index line by its section into `entree`; returns the match of a tensile
+    // line (tolerance t, searched value v) and false for every other line. A tail that
+    // does not convert shows TErreurBase1 and keeps the earlier record and column.
+    bool AnalyserLigne(const std::string& ligne, std::int32_t t, std::int32_t v,
+                       EntreeIndex& entree);
+    void AnalyserEntree(const std::string& texte, EntreeIndex& entree);
+    void AnalyserRenvoi(const std::string& queue, EntreeIndex& entree);
+    bool AnalyserLigneResistance(const std::string& ligne, std::int32_t t, std::int32_t v,
+                                 EntreeIndex& entree);
+
+    // Reads and clears the pending input/output status; when it is not zero, shows
+    // TErreurBase1 with `message` as its detail line. Never ends the caller.
+    void VerifierES(const std::string& message);
+
+    // --- Drivers: what the entry windows run on Enter, with the boxes' texts ---
+    // Each ends with a grade on the sheets (unless a database error ends the application).
+    void RechercheDesignation(const std::string& texteSaisi);
+    void RechercheDurete(const std::string& texteSaisi);
+    void RechercheElasticite(const std::string& texteSaisi);
+    // `texteTolerance` is the tolerance box as the user left it; it is never rewritten.
+    void RechercheResistance(const std::string& texteSaisi, const std::string& texteTolerance);
+
+    // Runs the scan of a kind and reads the grade found (still encoded).
+    Fiche ChercherFiche(std::int32_t type, const std::string& texte1, const std::string& texte2,
+                        std::int32_t& colonne);
+    void ChercherDansIndex(std::int32_t type, const std::string& texte1, const std::string& texte2,
+                           std::int32_t& numFiche, std::int32_t& colonne);
+    void ChercherDesignation(const std::string& cle, std::int32_t& numFiche, std::int32_t& colonne);
+    void ChercherDurete(const std::string& valeur, std::int32_t& numFiche, std::int32_t& colonne);
+    void ChercherElasticite(const std::string& valeur, std::int32_t& numFiche,
+                            std::int32_t& colonne);
+    void ChercherResistance(const std::string& valeur, const std::string& tolerance,
+                            std::int32_t& numFiche, std::int32_t& colonne);
+
+    // --- Steps to the neighbouring grade of the current search ---
+    void NuanceSuivante(std::int32_t typeRecherche);
+    void NuancePrecedente(std::int32_t typeRecherche);
+    void rechercheNuanceSuivante(std::int32_t typeRecherche, std::int32_t& numFiche,
+                                 std::int32_t colonne, std::int32_t t, std::int32_t v);
+    void rechercheNuancePrecedente(std::int32_t typeRecherche, std::int32_t& numFiche,
+                                   std::int32_t colonne, std::int32_t t, std::int32_t v);
+
+private:
+    Base& base_;
+    Feuilles& feuilles_;
+};
+
+} // namespace talix

@@ -1,0 +1,111 @@
+#pragma once
+// The file layer the searches and the report use: a pending input/output status, a
+// buffered text reader and a text writer, on top of SystemeFichiers.
+//
+// The pending status works as in the classic layer: the first failed operation leaves
+// its code pending; later failures do not overwrite it; LireStatut() reads and clears it.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "texte/SystemeFichiers.h"
+
+namespace talix {
+
+class CoucheFichiers {
+public:
+    explicit CoucheFichiers(SystemeFichiers& systeme) : systeme_(systeme) {}
+
+    SystemeFichiers& Systeme() { return systeme_; }
+
+    // Reads and clears the pending status (0 when nothing failed).
+    int LireStatut() {
+        const int statut = statut_;
+        statut_ = ES_OK;
+        return statut;
+    }
+    // Records a failure unless one is already pending.
+    void Signaler(int code) {
+        if (statut_ == ES_OK) {
+            statut_ = code;
+        }
+    }
+
+private:
+    SystemeFichiers& systeme_;
+    int statut_ = ES_OK;
+};
+
+// Sequential reader of a text file. Lines end at LF or CR LF; any other byte, a lone CR
+// included, belongs to the line. A line keeps its first 255 characters; the rest of a
+// longer one is skipped. The file ends at its physical end or at a byte 0x1A.
+class LecteurTexte {
+public:
+    static constexpr std::size_t LongueurMaxLigne = 255;
+
+    explicit LecteurTexte(CoucheFichiers& couche);
+    ~LecteurTexte();
+    LecteurTexte(const LecteurTexte&) = delete;
+    LecteurTexte& operator=(const LecteurTexte&) = delete;
+
+    // Binds the reader to a path; nothing is opened.
+    void Associer(std::string chemin);
+    const std::string& Chemin() const { return chemin_; }
+
+    // Opens the file, or reopens it, at its first line. A failure leaves the reader
+    // closed and its code pending.
+    void Reinitialiser();
+    bool EstOuvert() const { return descripteur_ >= 0; }
+
+    // True when no byte remains before the physical end or before a byte 0x1A. On a
+    // closed reader: true, with 103 pending.
+    bool FinDeFichier();
+
+    // Reads the next line into `ligne` (without its end). At the end of the file it gives
+    // the empty text. On a closed reader: the empty text, with 104 pending.
+    void LireLigne(std::string& ligne);
+
+    void Fermer();
+
+private:
+    bool Remplir(); // false at the physical end or on a read failure
+
+    CoucheFichiers& couche_;
+    std::string chemin_;
+    int descripteur_ = -1;
+    std::int64_t positionFichier_ = 0; // byte of the file that follows the buffer
+    std::vector<char> tampon_;
+    std::size_t debut_ = 0;       // next unread byte of the buffer
+    std::size_t fin_ = 0;         // end of the valid bytes of the buffer
+    bool finAtteinte_ = false;    // physical end, read failure or 0x1A met
+};
+
+// Text writer: creates (or truncates) a file and writes lines ending in CR LF. Every
+// operation is unbuffered beyond one line, so a failure shows at the line it hits.
+class EcrivainTexte {
+public:
+    explicit EcrivainTexte(CoucheFichiers& couche) : couche_(couche) {}
+    ~EcrivainTexte();
+    EcrivainTexte(const EcrivainTexte&) = delete;
+    EcrivainTexte& operator=(const EcrivainTexte&) = delete;
+
+    // Creates the file, truncating any file of that name (or, when `exclusif`, failing
+    // if one exists). A failure leaves the writer closed and its code pending.
+    void Creer(const std::string& chemin, bool exclusif = false);
+    bool EstOuvert() const { return descripteur_ >= 0; }
+
+    void Ecrire(const std::string& texte);
+    void EcrireLigne(const std::string& texte); // texte + CR LF
+    // Hands what was written to the system; `durable` also waits for the disk.
+    void Vider(bool durable = false);
+    void Fermer();
+
+private:
+    CoucheFichiers& couche_;
+    int descripteur_ = -1;
+    std::string enAttente_;
+};
+
+} // namespace talix
