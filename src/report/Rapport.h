@@ -33,24 +33,43 @@ public:
     // running program. Tests and installations may set it.
     std::string RepertoireProgramme;
 
-    // Writes the report of `fiche` to `chemin`. A failure shows TFicheErreur and ends the
-    // application; no partial file is left at `chemin`.
+    // Writes the report of `fiche` to `chemin`. The lines go to a new temporary file of
+    // the same directory, made durable and closed, which then takes the name `chemin`
+    // unless a file of that name appeared meanwhile (that file is kept, ours dropped). An
+    // existing file at `chemin` is never written to, truncated or replaced. A failure
+    // removes the temporary file, shows TFicheErreur and ends the application; no partial
+    // file is left anywhere. Once the end is requested nothing more is written.
     void EcrireFiche(Fiche fiche, const std::string& chemin);
     // Tests the pending input/output status; a failure shows TFicheErreur and ends the
     // application.
     void VerifierEcriture();
 
-    // Write the report of the grade the first time, then hand it to the document service
-    // (open for editing, or print). An existing report is never rewritten.
+    // Write the report of the grade to <program directory>/Note/A<numero>.txt the first
+    // time (creating "Note" if needed), then hand it to the document service (open for
+    // editing, or print). An existing report is never rewritten. Any failure (the report
+    // cannot be written, a path over 255 characters, the service refuses) shows
+    // TFicheErreur and ends the application; nothing happens once the end is requested.
     void AnnoterFiche(Fiche fiche, std::int32_t numero);
     void ImprimerFiche(Fiche fiche, std::int32_t numero);
+
+    // The directory that holds "Note", ending in "/"; empty when it cannot be known.
+    std::string DossierProgramme();
 
     // True when `chemin` exists and is a directory.
     bool RepertoireExiste(const std::string& chemin);
 
 private:
+    void Commande(const Fiche& fiche, std::int32_t numero, bool imprimer);
+    // Reads the pending status; on a failure closes the writer, removes `temporaire` and
+    // shows TFicheErreur. True when the writing must stop.
+    bool EcritureEchouee(EcrivainTexte& ecrivain, const std::string& temporaire);
+    void Abandonner(EcrivainTexte& ecrivain, const std::string& temporaire);
+    std::string NomTemporaire(const std::string& chemin);
+
     Base& base_;
     ServiceDocuments& documents_;
+    std::uint64_t graine_ = 0;   // tells this process's temporary files from others'
+    std::uint32_t compteur_ = 0; // and one writing from the next
 };
 
 } // namespace talix

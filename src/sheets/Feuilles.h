@@ -83,8 +83,19 @@ public:
     void EffacerMeca();
 
 private:
-    bool criterePossible_ = true; // set by CritereResistance: the tensile range exists
+    // Set by CritereResistance: false when condition rows 1 and 2 hold no non-zero Rm, so
+    // that SurlignerDesignation keeps the criterion row hidden instead of showing the
+    // texts an earlier grade left there. Every other criterion routine sets it back.
+    bool criterePossible_ = true;
 };
+
+// Column widths of the composition table, in pixels, set each time its window shows:
+// every column LargeurColonneChimie, the element columns 0 and 3 LargeurColonneElement.
+inline constexpr int LargeurColonneChimie = 90;
+inline constexpr int LargeurColonneElement = 150;
+
+// Captions of the designations sheet, rows 1 ... 13 (row 13 as designed).
+extern const std::array<const char*, NombreLignesDesignation> LegendesDesignation;
 
 // "De " + min + " \xE0 " + max + " Mpa".
 std::string TexteIntervalle(std::int32_t min, std::int32_t max);
