@@ -1,6 +1,8 @@
 #!/usr/bin/env python3
 # Writes resources/help/TAideDesignation1-head.txt (memo lines 1 to 73 of the
 # designation help). The kinds of material follow it at run time.
+import os
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 T='\t'
 R='  '+'-'*75
 toc=["1 - MESSAGE: VALUE NO FOUND...","2 - GENERAL","3 - SEEK BY DESIGNATION AFNOR-DIN-UNI",
@@ -52,4 +54,4 @@ for s in secs: body+= [R]+s
 assert len(body) == 62, len(body)
 L+=body+['']
 assert len(L)==73,len(L)
-open('/work/main/resources/help/TAideDesignation1-head.txt','w',newline='').write('\n'.join(L))
+open(os.path.join(ROOT, 'resources', 'help', 'TAideDesignation1-head.txt'), 'w', encoding='utf-8', newline='').write('\n'.join(L))
