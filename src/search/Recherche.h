@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "database/Base.h"
 #include "sheets/Feuilles.h"
@@ -25,13 +26,14 @@ struct EntreeIndex {
     std::int32_t Colonne = 0;
 };
 
-// Section tests on the raw first three characters of a line.
-bool EstLigneDesignation(const std::string& ligne);
-bool EstLigneDurete(const std::string& ligne);
-bool EstLigneElasticite(const std::string& ligne);
-bool EstLigneResistance(const std::string& ligne);
+// Section tests on the raw first three characters of a line. A designation line is any
+// line that is not empty and does not begin with "dur", "ela" or "res" (case-sensitive).
+bool EstLigneDesignation(std::string_view ligne);
+bool EstLigneDurete(std::string_view ligne);
+bool EstLigneElasticite(std::string_view ligne);
+bool EstLigneResistance(std::string_view ligne);
 // Kind 0 designation, 1 hardness, 2 tensile strength, 3 yield strength; other kinds: false.
-bool LigneDuType(const std::string& ligne, std::int32_t typeRecherche);
+bool LigneDuType(std::string_view ligne, std::int32_t typeRecherche);
 
 class Recherche {
 public:
@@ -45,16 +47,26 @@ public:
     std::int32_t ToleranceResistance = 0;
     bool DeplacementEnCours = false;
 
+    // -5 never; the eight family codes when all alloys or that family are selected; any
+    // other code only when all alloys are selected.
     bool FamilleAcceptee(std::int32_t code) const;
 
     // Parses one index line by its section into `entree`; returns the match of a tensile
-    // line (tolerance t, searched value v) and false for every other line. A tail that
-    // does not convert shows TErreurBase1 and keeps the earlier record and column.
-    bool AnalyserLigne(const std::string& ligne, std::int32_t t, std::int32_t v,
+    // line (tolerance t, searched value v) and false for every other line. Fields a line
+    // does not set keep their values; an empty line sets nothing. A tail that does not
+    // convert shows TErreurBase1 and keeps the earlier record and column.
+    bool AnalyserLigne(std::string_view ligne, std::int32_t t, std::int32_t v,
                        EntreeIndex& entree);
-    void AnalyserEntree(const std::string& texte, EntreeIndex& entree);
-    void AnalyserRenvoi(const std::string& queue, EntreeIndex& entree);
-    bool AnalyserLigneResistance(const std::string& ligne, std::int32_t t, std::int32_t v,
+    // First word (Mot, 35 at most), family word (EntierOuZero of its first 31), then the
+    // rest of the text to AnalyserRenvoi.
+    void AnalyserEntree(std::string_view texte, EntreeIndex& entree);
+    // Leading blanks dropped; the last two characters are the column, all before them the
+    // record number, both converted strictly. A failure shows TErreurBase1 (detail line
+    // unchanged) and leaves the field not yet converted as it was.
+    void AnalyserRenvoi(std::string_view queue, EntreeIndex& entree);
+    // A "res" line: sets Famille always; on a match (v = SansValeur, or
+    // min - t <= v <= max + t) also the record and column and returns true.
+    bool AnalyserLigneResistance(std::string_view ligne, std::int32_t t, std::int32_t v,
                                  EntreeIndex& entree);
 
     // Reads and clears the pending input/output status; when it is not zero, shows
@@ -82,6 +94,10 @@ public:
                             std::int32_t& numFiche, std::int32_t& colonne);
 
     // --- Steps to the neighbouring grade of the current search ---
+    // Each sets DeplacementEnCours while it runs and shows the grade it finds itself; at
+    // the end of the section the notice "End of data" or "Beginning of data" shows and the
+    // grade on show stays. The forward step reads on from where the index reader stands;
+    // the backward step rereads the index from its first line.
     void NuanceSuivante(std::int32_t typeRecherche);
     void NuancePrecedente(std::int32_t typeRecherche);
     void rechercheNuanceSuivante(std::int32_t typeRecherche, std::int32_t& numFiche,
@@ -90,8 +106,21 @@ public:
                                    std::int32_t colonne, std::int32_t t, std::int32_t v);
 
 private:
+    // The index reader, as every scan and step uses it: the rewind resets the count of
+    // lines consumed since, every read adds one to it.
+    void Rembobiner();
+    void LireIndex(std::string& ligne);
+    bool FinIndex();
+    void MontrerSousRecherche();
+    // The hardness (kind 1) and yield (kind 3) scans, which differ only in a few points.
+    void ChercherValeur(std::int32_t type, const std::string& valeur, std::int32_t& numFiche,
+                        std::int32_t& colonne);
+    // Reads, decodes, publishes and shows the grade of record `numFiche`.
+    void MontrerNuance(std::int32_t numFiche, std::int32_t colonne, std::int32_t type);
+
     Base& base_;
     Feuilles& feuilles_;
+    std::int32_t lignesLues_ = 0; // lines read on FichierIndex since its last rewind
 };
 
 } // namespace talix
