@@ -1,0 +1,21 @@
+#pragma once
+// What the engine's figures are measured against: the bare cost of the bytes an operation
+// crosses, and the tool a user would reach for instead.
+
+#include <cstddef>
+#include <string>
+
+namespace talix::bench {
+
+// Reads `chemin` from its start and splits its first `lignes` lines with memchr (all of
+// them when `lignes` is 0), parsing nothing. Returns the number of lines split.
+std::size_t DecoupageNu(const std::string& chemin, std::size_t lignes = 0);
+
+// A "grep -F -x" of the file: reads it whole and compares every line (without its CR LF)
+// with `motif`. Returns how many lines are equal.
+std::size_t GrepFx(const std::string& chemin, const std::string& motif);
+
+// The 1-based number of the first line of `chemin` that begins with `prefixe`; 0 if none.
+std::size_t PremiereLigne(const std::string& chemin, const std::string& prefixe);
+
+} // namespace talix::bench
