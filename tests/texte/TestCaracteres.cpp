@@ -1,6 +1,7 @@
 // Character classes, digit filters, the lenient integer and the designation key.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "search/CleDesignation.h"
@@ -24,6 +25,8 @@ struct CasCle {
     std::string saisi;
     std::string cle;
 };
+
+void PrintTo(const CasCle& cas, std::ostream* sortie) { *sortie << "'" << cas.saisi << "'"; }
 
 class CleDesignationTest : public testing::TestWithParam<CasCle> {};
 
