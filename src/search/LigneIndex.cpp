@@ -4,10 +4,11 @@
 // Lines are parsed in place: words are views into the line, and the only copy made is
 // the entry's Mot, whose buffer is reused from line to line.
 
+#include <algorithm>
 #include <string_view>
 
 #include "search/Recherche.h"
-#include "texte/Caracteres.h"
+#include "texte/Caracteres.h" // EntierOuZero
 #include "texte/Nombres.h"
 
 namespace talix {
@@ -27,13 +28,8 @@ std::string_view Tag(std::string_view ligne) { return ligne.substr(0, 3); }
 // Skips the spaces at `pos`, then returns the run of non-space characters that follows
 // and leaves `pos` on the character after it. Only the space separates words.
 std::string_view MotSuivant(std::string_view texte, std::size_t& pos) {
-    while (pos < texte.size() && texte[pos] == ' ') {
-        ++pos;
-    }
-    const std::size_t debut = pos;
-    while (pos < texte.size() && NonEspace(texte[pos])) {
-        ++pos;
-    }
+    const std::size_t debut = std::min(texte.find_first_not_of(' ', pos), texte.size());
+    pos = std::min(texte.find(' ', debut), texte.size());
     return texte.substr(debut, pos - debut);
 }
 
@@ -159,9 +155,9 @@ bool Recherche::AnalyserLigneResistance(std::string_view ligne, std::int32_t t, 
     }
 }
 
-void Recherche::VerifierES(const std::string& message) {
+void Recherche::VerifierES(std::string_view message) {
     if (base_.Couche().LireStatut() != ES_OK) {
-        base_.DetailErreurBase = message;
+        base_.DetailErreurBase.assign(message);
         base_.MontrerErreurBase();
     }
 }

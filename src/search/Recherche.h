@@ -71,7 +71,7 @@ public:
 
     // Reads and clears the pending input/output status; when it is not zero, shows
     // TErreurBase1 with `message` as its detail line. Never ends the caller.
-    void VerifierES(const std::string& message);
+    void VerifierES(std::string_view message);
 
     // --- Drivers: what the entry windows run on Enter, with the boxes' texts ---
     // Each ends with a grade on the sheets (unless a database error ends the application).
