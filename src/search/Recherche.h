@@ -74,30 +74,45 @@ public:
     void VerifierES(std::string_view message);
 
     // --- Drivers: what the entry windows run on Enter, with the boxes' texts ---
-    // Each ends with a grade on the sheets (unless a database error ends the application).
+    // Each reads the box up to 255 characters, runs its scan, reads the grade, decodes and
+    // publishes it (FicheCourante, NumFicheCourante) and hands it to the sheets. Each ends
+    // with a grade on the sheets unless a database error ends the application. A base file
+    // that cannot be opened throws ArretImmediat out of them.
+    // The designation key (CleDesignation) of the typed text; its column is painted yellow.
     void RechercheDesignation(const std::string& texteSaisi);
+    // The digits of the typed text are the value searched for and the criterion.
     void RechercheDurete(const std::string& texteSaisi);
     void RechercheElasticite(const std::string& texteSaisi);
-    // `texteTolerance` is the tolerance box as the user left it; it is never rewritten.
+    // `texteTolerance` is the tolerance box as the user left it: its digits are the
+    // tolerance (an emptied box gives 0). The box is never rewritten.
     void RechercheResistance(const std::string& texteSaisi, const std::string& texteTolerance);
 
-    // Runs the scan of a kind and reads the grade found (still encoded).
+    // Runs the scan of a kind (0 to 3; any other kind finds record 0) and reads the grade
+    // found, still encoded; `colonne` receives the designation field it was found in.
     Fiche ChercherFiche(std::int32_t type, const std::string& texte1, const std::string& texte2,
                         std::int32_t& colonne);
     void ChercherDansIndex(std::int32_t type, const std::string& texte1, const std::string& texte2,
                            std::int32_t& numFiche, std::int32_t& colonne);
+    // The scans. Each rereads the index from its first line, sets LigneCourante, and gives
+    // the record and column of the line found or of the line that stands in for it, after
+    // the notice TErreurNonTrouve (or TFicheSousRecherche when no line can stand in, which
+    // also selects all alloys again). A damaged index shows TErreurBase1; the scan then
+    // returns the numbers it holds. Afterwards the reader stands just after the last line
+    // read, which may lie past LigneCourante.
     void ChercherDesignation(const std::string& cle, std::int32_t& numFiche, std::int32_t& colonne);
     void ChercherDurete(const std::string& valeur, std::int32_t& numFiche, std::int32_t& colonne);
     void ChercherElasticite(const std::string& valeur, std::int32_t& numFiche,
                             std::int32_t& colonne);
+    // Also sets ResistanceCherchee and ToleranceResistance, which the steps use.
     void ChercherResistance(const std::string& valeur, const std::string& tolerance,
                             std::int32_t& numFiche, std::int32_t& colonne);
 
     // --- Steps to the neighbouring grade of the current search ---
     // Each sets DeplacementEnCours while it runs and shows the grade it finds itself; at
     // the end of the section the notice "End of data" or "Beginning of data" shows and the
-    // grade on show stays. The forward step reads on from where the index reader stands;
-    // the backward step rereads the index from its first line.
+    // grade on show stays. The forward step reads on from where the index reader stands and
+    // numbers lines from there; the backward step rereads the index from its first line.
+    // Kind 2 steps only over tensile lines whose widened range holds ResistanceCherchee.
     void NuanceSuivante(std::int32_t typeRecherche);
     void NuancePrecedente(std::int32_t typeRecherche);
     void rechercheNuanceSuivante(std::int32_t typeRecherche, std::int32_t& numFiche,

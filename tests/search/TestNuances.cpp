@@ -262,6 +262,16 @@ TEST(DeplacementEnCours, SetOnlyWhileAStepRuns) {
     EXPECT_FALSE(recherche.DeplacementEnCours);
 }
 
+TEST_F(Nuances, BaseFileGoneEndsTheStepAtOnce) {
+    Installer(IndexPas);
+    Designation("A1");
+    std::remove(repertoire.Fichier(NomBase).c_str());
+    EXPECT_THROW(recherche.NuanceSuivante(0), ArretImmediat);
+    EXPECT_FALSE(recherche.DeplacementEnCours);
+    EXPECT_EQ(fenetres.messages, (Liste{"Code du Reset = 2"}));
+    EXPECT_TRUE(base.FinDemandee());
+}
+
 // --- Steps always end ---
 
 TEST_F(Nuances, StepsOnGarbageAlwaysEnd) {
@@ -279,6 +289,27 @@ TEST_F(Nuances, StepsOnGarbageAlwaysEnd) {
         recherche.NuancePrecedente(type);
         recherche.NuanceSuivante(type);
         EXPECT_FALSE(recherche.DeplacementEnCours);
+    }
+}
+
+TEST_F(Nuances, SearchesOnGarbageAlwaysEnd) {
+    std::string octets;
+    std::uint32_t graine = 777;
+    for (int i = 0; i < 4000; ++i) {
+        graine = graine * 1103515245u + 12345u;
+        const char c = static_cast<char>((graine >> 16) & 0xFF);
+        octets.push_back(c == 0x1A ? 'x' : c); // all of it is read
+    }
+    for (const char* saisi : {"", "A", "zzz", "150", "99999"}) {
+        InstallerOctets(octets);
+        recherche.FamilleChoisie = 100;
+        recherche.RechercheDesignation(saisi);
+        recherche.RechercheDurete(saisi);
+        recherche.RechercheElasticite(saisi);
+        recherche.RechercheResistance(saisi, "50");
+        for (const auto& m : fenetres.montrees) {
+            EXPECT_NE(m.fenetre, Fenetre::TFicheErreur);
+        }
     }
 }
 
