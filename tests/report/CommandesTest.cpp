@@ -85,6 +85,7 @@ struct CasEchec {
     bool imprimer;
     bool rapportReste; // the report was written completely before the failure
 };
+void PrintTo(const CasEchec& c, std::ostream* os) { *os << c.nom; }
 class ReportCommandFailure : public ::testing::TestWithParam<CasEchec> {};
 
 TEST_P(ReportCommandFailure, ErrorWindowAndEnd) {

@@ -32,6 +32,7 @@ struct CasEchec {
     std::function<void(Banc&)> preparer;
     std::string sousRepertoire; // where the report goes, under the temporary directory
 };
+void PrintTo(const CasEchec& c, std::ostream* os) { *os << c.nom; }
 class ReportWriteFailure : public ::testing::TestWithParam<CasEchec> {};
 
 TEST_P(ReportWriteFailure, ErrorWindowEndAndNoFileLeft) {

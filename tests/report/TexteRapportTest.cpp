@@ -25,6 +25,7 @@ struct CasGolden {
     const char* nom;
     Fiche (*fiche)();
 };
+void PrintTo(const CasGolden& c, std::ostream* os) { *os << c.nom; }
 class ReportGolden : public ::testing::TestWithParam<CasGolden> {};
 
 // Set TALIX_UPDATE_GOLDEN=1 to rewrite the golden files after a deliberate change.

@@ -18,6 +18,7 @@ struct CasTeneur {
     std::string texte;
     bool presente;
 };
+void PrintTo(const CasTeneur& c, std::ostream* os) { *os << ::testing::PrintToString(c.texte); }
 class SheetAmount : public ::testing::TestWithParam<CasTeneur> {};
 
 TEST_P(SheetAmount, OnlyTheEmptyAmountIsAbsent) {

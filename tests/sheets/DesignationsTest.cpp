@@ -85,6 +85,7 @@ struct CasSurlignage {
     int colonne;
     int ligneJaune; // -1: none
 };
+void PrintTo(const CasSurlignage& c, std::ostream* os) { *os << "column " << c.colonne; }
 class SheetHighlight : public ::testing::TestWithParam<CasSurlignage> {};
 
 TEST_P(SheetHighlight, DesignationSearchPaintsTheFieldRowOnly) {
@@ -116,6 +117,7 @@ struct CasDurete {
     std::string attendu;
     std::int32_t referenceApres;
 };
+void PrintTo(const CasDurete& c, std::ostream* os) { *os << c.nom; }
 class SheetHardness : public ::testing::TestWithParam<CasDurete> {};
 
 TEST_P(SheetHardness, PicksTheRow) {
@@ -154,6 +156,7 @@ struct CasElasticite {
     std::string attendu;
     std::int32_t referenceApres;
 };
+void PrintTo(const CasElasticite& c, std::ostream* os) { *os << c.nom; }
 class SheetYield : public ::testing::TestWithParam<CasElasticite> {};
 
 TEST_P(SheetYield, PicksTheRowAndAddsTheUnit) {
@@ -188,6 +191,7 @@ struct CasResistance {
     Fiche fiche;
     std::string attendu;
 };
+void PrintTo(const CasResistance& c, std::ostream* os) { *os << c.nom; }
 class SheetTensile : public ::testing::TestWithParam<CasResistance> {};
 
 TEST_P(SheetTensile, RangeOfTheNonZeroValues) {

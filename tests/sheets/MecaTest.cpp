@@ -13,6 +13,7 @@ struct CasPresence {
     std::string texte;
     bool presente;
 };
+void PrintTo(const CasPresence& c, std::ostream* os) { *os << ::testing::PrintToString(c.texte); }
 class SheetValuePresent : public ::testing::TestWithParam<CasPresence> {};
 
 TEST_P(SheetValuePresent, EmptyBlankAndZeroAreAbsentTextIsShown) {
@@ -46,6 +47,7 @@ TEST(SheetMechanics, BlankTestLooksAtEveryCharacter) {
 struct CasRm {
     std::string min, max, attendu;
 };
+void PrintTo(const CasRm& c, std::ostream* os) { *os << "[" << c.min << "] [" << c.max << "]"; }
 class SheetRmCell : public ::testing::TestWithParam<CasRm> {};
 
 TEST_P(SheetRmCell, Text) {
