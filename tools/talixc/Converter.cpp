@@ -1,5 +1,6 @@
 #include "Converter.h"
 
+#include <array>
 #include <cmath>
 #include <stdexcept>
 
@@ -18,12 +19,25 @@ std::string Stored(const std::string& utf8, const std::string& field, std::size_
     return text.bytes;
 }
 
+// OctetStocke for every byte, computed once: it searches the table on every call.
+const std::array<unsigned char, 256>& StoredBytes() {
+    static const std::array<unsigned char, 256> table = [] {
+        std::array<unsigned char, 256> t{};
+        for (unsigned b = 0; b < 256; ++b) {
+            t[b] = talix::OctetStocke(static_cast<unsigned char>(b));
+        }
+        return t;
+    }();
+    return table;
+}
+
 // A display text: converted back to the stored code page byte by byte, so that the
 // reader's conversion gives the Windows-1252 text again.
 std::string StoredDisplay(const std::string& utf8, const std::string& field, std::size_t capacity) {
     std::string text = Stored(utf8, field, capacity);
+    const auto& table = StoredBytes();
     for (char& c : text) {
-        c = static_cast<char>(talix::OctetStocke(static_cast<unsigned char>(c)));
+        c = static_cast<char>(table[static_cast<unsigned char>(c)]);
     }
     return text;
 }

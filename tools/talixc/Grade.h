@@ -25,6 +25,9 @@ const char* ColumnKey(std::size_t column);
 // How a field of column 1 to 12 is named in messages: "afnor", ..., "nature", "des[1]".
 std::string ColumnName(std::size_t column);
 
+// The family of grades whose file has no readable family code (the parser said so).
+inline constexpr int UnknownFamily = -2147483647 - 1;
+
 // The family codes a grade may carry.
 inline constexpr std::array<int, 7> FamilyCodes = {100, 200, 400, 500, 600, 700, 800};
 
@@ -62,7 +65,7 @@ struct ConditionRow {
 struct Grade {
     std::string file;   // the source path as given to the parser
     int line = 0;       // line of its [[grade]] header
-    int family = 0;     // the file's family code
+    int family = 0;     // the file's family code; UnknownFamily when it could not be read
     std::array<std::string, ColumnCount> columns{}; // empty: not given
     std::string comment;
     std::string density;

@@ -244,7 +244,7 @@ ParseResult ParseSource(std::string_view text, const std::string& file) {
     }
     GradeReader reader(file, result.diagnostics);
 
-    int family = 0;
+    int family = UnknownFamily;
     std::vector<std::string> sources;
     const toml::array* grades = nullptr;
     bool familySeen = false;
@@ -254,7 +254,7 @@ ParseResult ParseSource(std::string_view text, const std::string& file) {
             familySeen = true;
             std::int64_t code = 0;
             if (reader.Whole(value, nullptr, name, code)) {
-                family = code >= -1000000 && code <= 1000000 ? static_cast<int>(code) : -1;
+                family = code >= -999999 && code <= 999999 ? static_cast<int>(code) : 999999;
             }
         } else if (name == "sources") {
             reader.Texts(value, nullptr, name, sources);

@@ -56,8 +56,8 @@ constexpr std::array<const char*, 10> Alloying = {"Cr", "Ni", "Mo", "Mn", "Si", 
 constexpr std::array<const char*, 8> Trade = {"URANUS", "NICROFER", "INCO", "SANDVIK",
                                               "AVESTA", "UGIMA", "THYROFOR", "ALCOA"};
 constexpr std::array<const char*, 8> Conditions = {"ADO", "NOR", "+QT", "HYP", "REC", "VIE", "T6", "H14"};
-// The order in which the designation fields are filled.
-constexpr std::array<std::size_t, ColumnCount> FillOrder = {1, 2, 7, 3, 5, 6, 4, 8, 9, 10, 11, 12};
+// The order in which the designation fields are filled; the nature (7) always is.
+constexpr std::array<std::size_t, ColumnCount - 1> FillOrder = {1, 2, 3, 5, 6, 4, 8, 9, 10, 11, 12};
 
 // A bijection of 0 .. 99999, so that numbers derived from the grade's rank look random.
 std::uint64_t Scramble(std::uint64_t n, std::uint64_t seed) {
@@ -103,9 +103,10 @@ Grade MakeGrade(Random& r, std::size_t rank, std::size_t designations, std::uint
         all[d] = std::string(r.Pick(Trade)) + " " + std::to_string(r.Between(10, 9999)) +
                  (r.Below(4) == 0 ? "~" : "");
     }
-    for (std::size_t i = 0; i < designations && i < ColumnCount; ++i) {
+    for (std::size_t i = 0; i < designations && i < FillOrder.size(); ++i) {
         g.columns[FillOrder[i] - 1] = all[FillOrder[i] - 1];
     }
+    g.columns[NatureColumn - 1] = all[NatureColumn - 1];
 
     g.comment = style.comment;
     const auto density = r.Between(style.densityLow, style.densityHigh);

@@ -119,7 +119,8 @@ private:
 void ValidateGrade(const Grade& g, const Kinds* kinds, std::vector<Diagnostic>& out) {
     Checker check(g, out);
 
-    if (std::find(FamilyCodes.begin(), FamilyCodes.end(), g.family) == FamilyCodes.end()) {
+    if (g.family != UnknownFamily &&
+        std::find(FamilyCodes.begin(), FamilyCodes.end(), g.family) == FamilyCodes.end()) {
         check.Fail("family", std::to_string(g.family) +
                                  " is not a family code (100 200 400 500 600 700 800)");
     }
