@@ -25,8 +25,8 @@ std::uint64_t GraineTemporaire(const void* adresse) {
     } catch (const std::exception&) {
         // No entropy source: the clock and the object's place still differ between runs.
     }
-    graine ^= static_cast<std::uint64_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count());
+    graine ^=
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     graine ^= static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(adresse));
     return graine;
 }
@@ -48,8 +48,8 @@ void Rapport::VerifierEcriture() {
 std::string Rapport::NomTemporaire(const std::string& chemin) {
     const std::string repertoire = RepertoireDe(chemin);
     char suffixe[40];
-    std::snprintf(suffixe, sizeof suffixe, ".%016llx.%u",
-                  static_cast<unsigned long long>(graine_), compteur_++);
+    std::snprintf(suffixe, sizeof suffixe, ".%016llx.%u", static_cast<unsigned long long>(graine_),
+                  compteur_++);
     return repertoire + "." + chemin.substr(repertoire.size()) + suffixe;
 }
 
@@ -133,9 +133,9 @@ void Rapport::EcrireFiche(Fiche fiche, const std::string& chemin) {
 }
 
 std::string Rapport::DossierProgramme() {
-    std::string dossier =
-        RepertoireProgramme.empty() ? RepertoireDe(base_.Systeme().CheminProgramme())
-                                    : RepertoireProgramme;
+    std::string dossier = RepertoireProgramme.empty()
+                              ? RepertoireDe(base_.Systeme().CheminProgramme())
+                              : RepertoireProgramme;
     if (!dossier.empty() && dossier.back() != '/') {
         dossier += '/';
     }
@@ -146,9 +146,13 @@ bool Rapport::RepertoireExiste(const std::string& chemin) {
     return base_.Systeme().EstRepertoire(chemin);
 }
 
-void Rapport::AnnoterFiche(Fiche fiche, std::int32_t numero) { Commande(fiche, numero, false); }
+void Rapport::AnnoterFiche(Fiche fiche, std::int32_t numero) {
+    Commande(fiche, numero, false);
+}
 
-void Rapport::ImprimerFiche(Fiche fiche, std::int32_t numero) { Commande(fiche, numero, true); }
+void Rapport::ImprimerFiche(Fiche fiche, std::int32_t numero) {
+    Commande(fiche, numero, true);
+}
 
 void Rapport::Commande(const Fiche& fiche, std::int32_t numero, bool imprimer) {
     if (base_.FinDemandee()) {

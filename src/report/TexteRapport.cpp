@@ -16,11 +16,10 @@ const std::string RegleB = " " + std::string(58, '=');
 
 // Labels of the composition lines, in the order of Fiche::Chimie.
 constexpr std::array<const char*, NombreElements> LibellesElements = {
-    "Aluminium (Al)", "Nitrogene (N)",   "Carbon (C)",      "Cobalt (Co)",
-    "Chromium (Cr)",  "Copper (Cu)",     "Iron (Fe)",       "Magnesium  (Mg)",
-    "Manganese  (Mn)", "Molybdenum (Mo)", "Niobium (Nb/Cb)", "Nickel  (Ni)",
-    "Lead (Pb)",      "Phosphorus (P)",  "Silicon (Si)",    "Tin (Sn)",
-    "Sulfur (S)",     "Titanium (Ti)",   "Vanadium  (V)",   "Tungsten (W)",
+    "Aluminium (Al)",  "Nitrogene (N)", "Carbon (C)",      "Cobalt (Co)",     "Chromium (Cr)",
+    "Copper (Cu)",     "Iron (Fe)",     "Magnesium  (Mg)", "Manganese  (Mn)", "Molybdenum (Mo)",
+    "Niobium (Nb/Cb)", "Nickel  (Ni)",  "Lead (Pb)",       "Phosphorus (P)",  "Silicon (Si)",
+    "Tin (Sn)",        "Sulfur (S)",    "Titanium (Ti)",   "Vanadium  (V)",   "Tungsten (W)",
     "Zinc  (Zn)",
 };
 
@@ -47,8 +46,8 @@ constexpr std::array<const char*, 17> LegendeEtats = {
 // One line of the mechanical table: six cells, each followed by the bar.
 std::string LigneMeca(const std::string& etat, const std::string& chauffe, const std::string& rm,
                       const std::string& rp, const std::string& a, const std::string& durete) {
-    return Retrait + Barre + etat + Barre + chauffe + Barre + rm + Barre + rp + Barre + a +
-           Barre + durete + Barre;
+    return Retrait + Barre + etat + Barre + chauffe + Barre + rm + Barre + rp + Barre + a + Barre +
+           durete + Barre;
 }
 
 } // namespace
@@ -65,7 +64,9 @@ std::string TexteTeneur(const std::string& min, const std::string& max) {
     return "   " + min + "  - " + max + Blancs(18);
 }
 
-std::string TexteRm(const std::string& min, const std::string& max) { return min + "  " + max; }
+std::string TexteRm(const std::string& min, const std::string& max) {
+    return min + "  " + max;
+}
 
 std::string TexteFamille(const std::string& famille) {
     const std::int32_t code = EntierOuZero(famille);
@@ -141,14 +142,16 @@ std::vector<std::string> LignesRapport(const Fiche& fiche) {
     }
     l.push_back(RegleA);
     l.emplace_back();
-    l.push_back("Comments : " + champ(fiche.Commentaire, CapCommentaire) + "    Density : " +
-                champ(fiche.Densite, CapDensite) + "g/cm3");
+    l.push_back("Comments : " + champ(fiche.Commentaire, CapCommentaire) +
+                "    Density : " + champ(fiche.Densite, CapDensite) + "g/cm3");
     l.emplace_back();
     l.push_back(Retrait + RegleB);
-    l.push_back(Retrait + Barre + "        INDICATIVE MECHANICAL CHARACTERISTICS         " +
-                Barre);
+    l.push_back(Retrait + Barre + "        INDICATIVE MECHANICAL CHARACTERISTICS         " + Barre);
     l.push_back(Retrait + RegleB);
-    l.push_back(LigneMeca(Blancs(4), "HEATING \xB0" "C ", "    Rm    ", "Rp0,2", "A%", " HARD. "));
+    l.push_back(LigneMeca(Blancs(4),
+                          "HEATING \xB0"
+                          "C ",
+                          "    Rm    ", "Rp0,2", "A%", " HARD. "));
     l.push_back(LigneMeca("ETAT", Blancs(11), "   MPa    ", " MPa ", Blancs(2), Blancs(7)));
     l.push_back(LigneMeca(Blancs(4), "or comments", "Min    Max", " Min ", ">=", "  Max  "));
     l.push_back(Retrait + RegleB);
@@ -158,8 +161,8 @@ std::vector<std::string> LignesRapport(const Fiche& fiche) {
                               Cadrer(etat.Rp02Min, 5), champ(etat.AMin, CapA),
                               " " + champ(etat.DureteMax, CapDurete)));
     }
-    l.push_back(LigneMeca(Cadrer(fiche.Etat3, 4), Cadrer(fiche.Chauffe3, 11), Blancs(10),
-                          Blancs(5), Blancs(2), Blancs(7)));
+    l.push_back(LigneMeca(Cadrer(fiche.Etat3, 4), Cadrer(fiche.Chauffe3, 11), Blancs(10), Blancs(5),
+                          Blancs(2), Blancs(7)));
     l.push_back(Retrait + RegleB);
     l.emplace_back();
     l.push_back("ETAT codes");

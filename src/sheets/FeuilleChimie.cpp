@@ -13,27 +13,13 @@ struct LigneElement {
 
 // The order and labels of the composition table; not the order of Fiche::Chimie.
 constexpr std::array<LigneElement, NombreElements> OrdreAffichage = {{
-    {C, "Carbon (C)"},
-    {Si, "Silicon  (Si)"},
-    {Mn, "Manganese  (Mn)"},
-    {P, "Phosphorus (P)"},
-    {S, "Sulfur  (S)"},
-    {Cr, "Chromium  (Cr)"},
-    {Mo, "Molybdenum  (Mo)"},
-    {Ni, "Nickel  (Ni)"},
-    {V, "Vanadium  (V)"},
-    {Al, "Aluminium  (Al)"},
-    {Cu, "Copper  (Cu)"},
-    {Ti, "Titanium  (Ti)"},
-    {Co, "Cobalt  (Co)"},
-    {W, "Tungsten  (W)"},
-    {Nb, "Niobium  (Nb or Cb)"},
-    {N, "Nitrogen  (N)"},
-    {Fe, "Iron  (Fe)"},
-    {Mg, "Magnesium  (Mg)"},
-    {Pb, "Lead  (Pb)"},
-    {Sn, "Tin  (Sn)"},
-    {Zn, "Zinc  (Zn)"},
+    {C, "Carbon (C)"},        {Si, "Silicon  (Si)"}, {Mn, "Manganese  (Mn)"},
+    {P, "Phosphorus (P)"},    {S, "Sulfur  (S)"},    {Cr, "Chromium  (Cr)"},
+    {Mo, "Molybdenum  (Mo)"}, {Ni, "Nickel  (Ni)"},  {V, "Vanadium  (V)"},
+    {Al, "Aluminium  (Al)"},  {Cu, "Copper  (Cu)"},  {Ti, "Titanium  (Ti)"},
+    {Co, "Cobalt  (Co)"},     {W, "Tungsten  (W)"},  {Nb, "Niobium  (Nb or Cb)"},
+    {N, "Nitrogen  (N)"},     {Fe, "Iron  (Fe)"},    {Mg, "Magnesium  (Mg)"},
+    {Pb, "Lead  (Pb)"},       {Sn, "Tin  (Sn)"},     {Zn, "Zinc  (Zn)"},
 }};
 
 constexpr std::size_t LignesChimie = 12; // row 0 the header, rows 1 ... 11 the elements
@@ -41,9 +27,13 @@ constexpr std::size_t ColonnesChimie = 7;
 
 } // namespace
 
-bool TeneurPresente(const std::string& texte) { return texte != TeneurVide; }
+bool TeneurPresente(const std::string& texte) {
+    return texte != TeneurVide;
+}
 
-void ColonneSuivante(PositionChimie& position) { ++position.colonne; }
+void ColonneSuivante(PositionChimie& position) {
+    ++position.colonne;
+}
 
 void CaseSuivante(PositionChimie& position) {
     ++position.ligne;

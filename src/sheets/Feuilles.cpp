@@ -31,7 +31,9 @@ std::int32_t EntierDesChiffres(const std::string& texte) {
     return EntierOuZero(chiffres);
 }
 
-std::int64_t Ecart(std::int64_t x, std::int64_t y) { return x > y ? x - y : y - x; }
+std::int64_t Ecart(std::int64_t x, std::int64_t y) {
+    return x > y ? x - y : y - x;
+}
 
 // The condition row (0 or 1) whose value a or b the criterion shows. A typed value wins
 // when it is there; otherwise the value shown before decides. `brancheMoinsUn` is the
@@ -65,8 +67,8 @@ Feuilles::Feuilles() {
     Designations.lignes[LigneCritere].visible = false;
 }
 
-void Feuilles::AfficherFiche(Fiche fiche, std::string texteRecherche,
-                             std::int32_t colonneTrouvee, std::int32_t typeRecherche) {
+void Feuilles::AfficherFiche(Fiche fiche, std::string texteRecherche, std::int32_t colonneTrouvee,
+                             std::int32_t typeRecherche) {
     EffacerFiches();
     RemplirDesignations(fiche, texteRecherche, colonneTrouvee, typeRecherche);
     RemplirMeca(fiche);
@@ -100,10 +102,17 @@ void Feuilles::RemplirDesignations(const Fiche& fiche, const std::string& texteR
     }
     criterePossible_ = true;
     switch (typeRecherche) {
-    case 1: CritereDurete(fiche, texteRecherche); break;
-    case 2: CritereResistance(fiche); break;
-    case 3: CritereElasticite(fiche, texteRecherche); break;
-    default: break;
+    case 1:
+        CritereDurete(fiche, texteRecherche);
+        break;
+    case 2:
+        CritereResistance(fiche);
+        break;
+    case 3:
+        CritereElasticite(fiche, texteRecherche);
+        break;
+    default:
+        break;
     }
     SurlignerDesignation(colonneTrouvee, typeRecherche);
 }
@@ -129,9 +138,8 @@ void Feuilles::CritereElasticite(const Fiche& fiche, const std::string& texteRec
     const std::int32_t b = EntierDesChiffres(fiche.Meca[1].Rp02Min);
     // No separate rule for -1 here: the distances a + 1 and b + 1 let the smaller win.
     const int ligne = ChoisirLigne(a, b, texteRecherche, ValeurReference, false);
-    critere.value =
-        Tronquer(Tronquer(fiche.Meca[static_cast<std::size_t>(ligne)].Rp02Min, CapRp02) + " Mpa",
-                 8);
+    critere.value = Tronquer(
+        Tronquer(fiche.Meca[static_cast<std::size_t>(ligne)].Rp02Min, CapRp02) + " Mpa", 8);
     ValeurReference = ligne == 0 ? a : b;
 }
 

@@ -24,7 +24,7 @@ struct LigneDesignation {
 };
 
 inline constexpr std::size_t NombreLignesDesignation = 13; // rows 1..12 + the criterion row
-inline constexpr std::size_t LigneCritere = 12;           // index of row 13
+inline constexpr std::size_t LigneCritere = 12;            // index of row 13
 
 struct FeuilleDesignations {
     std::array<LigneDesignation, NombreLignesDesignation> lignes; // rows 1..13 at 0..12
@@ -33,8 +33,8 @@ struct FeuilleDesignations {
 // StringGrid1 of the chemical window: 7 columns by 12 rows, row 0 the header.
 struct FeuilleChimie {
     std::array<std::array<std::string, 7>, 12> cellules; // [row][column]
-    std::string densite;     // DensiteTrouvee
-    std::string commentaire; // caption of the Observation panel
+    std::string densite;                                 // DensiteTrouvee
+    std::string commentaire;                             // caption of the Observation panel
 };
 
 // StringGrid1 of the mechanical window: 7 columns by 3 rows.

@@ -29,8 +29,8 @@ inline Fiche GradeB() {
 }
 
 inline Fiche GradeGarbage() {
-    Fiche f = FicheDe({"GARBAGE\"\\\x01\x82\x81~&", "\x9D\x8D\x8F\x90\x7F\t\n\r", "\x80\x9F\xA0\xFE"},
-                      "200");
+    Fiche f = FicheDe(
+        {"GARBAGE\"\\\x01\x82\x81~&", "\x9D\x8D\x8F\x90\x7F\t\n\r", "\x80\x9F\xA0\xFE"}, "200");
     for (EtatMeca& e : f.Meca) {
         e = {"\x01\x02\x03", "\x81\x8D\"\\\t\n\x90\x9D ", "abcd", "~~~~", "n/a ", "--", "HB????"};
     }

@@ -41,7 +41,8 @@ private:
         throw std::runtime_error("JSON: " + why + " at " + std::to_string(i_));
     }
     void Spaces() {
-        while (i_ < t_.size() && (t_[i_] == ' ' || t_[i_] == '\t' || t_[i_] == '\n' || t_[i_] == '\r')) {
+        while (i_ < t_.size() &&
+               (t_[i_] == ' ' || t_[i_] == '\t' || t_[i_] == '\n' || t_[i_] == '\r')) {
             ++i_;
         }
     }
@@ -66,12 +67,18 @@ private:
             Fail("unexpected end");
         }
         const char c = t_[i_];
-        if (c == '{') return Json{ObjectValue()};
-        if (c == '[') return Json{ArrayValue()};
-        if (c == '"') return Json{String()};
-        if (Literal("null")) return Json{nullptr};
-        if (Literal("true")) return Json{true};
-        if (Literal("false")) return Json{false};
+        if (c == '{')
+            return Json{ObjectValue()};
+        if (c == '[')
+            return Json{ArrayValue()};
+        if (c == '"')
+            return Json{String()};
+        if (Literal("null"))
+            return Json{nullptr};
+        if (Literal("true"))
+            return Json{true};
+        if (Literal("false"))
+            return Json{false};
         return Json{Number()};
     }
     Json::Object ObjectValue() {
@@ -117,12 +124,15 @@ private:
     }
     double Number() {
         const std::size_t start = i_;
-        if (i_ < t_.size() && t_[i_] == '-') ++i_;
-        while (i_ < t_.size() && ((t_[i_] >= '0' && t_[i_] <= '9') || t_[i_] == '.' ||
-                                  t_[i_] == 'e' || t_[i_] == 'E' || t_[i_] == '+' || t_[i_] == '-')) {
+        if (i_ < t_.size() && t_[i_] == '-')
+            ++i_;
+        while (i_ < t_.size() &&
+               ((t_[i_] >= '0' && t_[i_] <= '9') || t_[i_] == '.' || t_[i_] == 'e' ||
+                t_[i_] == 'E' || t_[i_] == '+' || t_[i_] == '-')) {
             ++i_;
         }
-        if (i_ == start) Fail("unexpected character");
+        if (i_ == start)
+            Fail("unexpected character");
         return std::strtod(t_.substr(start, i_ - start).c_str(), nullptr);
     }
     static void Utf8(std::string& out, unsigned long cp) {
@@ -143,37 +153,60 @@ private:
         }
     }
     std::string String() {
-        if (i_ >= t_.size() || t_[i_] != '"') Fail("expected a string");
+        if (i_ >= t_.size() || t_[i_] != '"')
+            Fail("expected a string");
         ++i_;
         std::string s;
         while (true) {
-            if (i_ >= t_.size()) Fail("unterminated string");
+            if (i_ >= t_.size())
+                Fail("unterminated string");
             const auto c = static_cast<unsigned char>(t_[i_++]);
-            if (c == '"') return s;
-            if (c < 0x20) Fail("raw control character in a string");
+            if (c == '"')
+                return s;
+            if (c < 0x20)
+                Fail("raw control character in a string");
             if (c != '\\') {
                 s += static_cast<char>(c);
                 continue;
             }
-            if (i_ >= t_.size()) Fail("bad escape");
+            if (i_ >= t_.size())
+                Fail("bad escape");
             const char e = t_[i_++];
             switch (e) {
-            case '"': s += '"'; break;
-            case '\\': s += '\\'; break;
-            case '/': s += '/'; break;
-            case 'b': s += '\b'; break;
-            case 'f': s += '\f'; break;
-            case 'n': s += '\n'; break;
-            case 'r': s += '\r'; break;
-            case 't': s += '\t'; break;
+            case '"':
+                s += '"';
+                break;
+            case '\\':
+                s += '\\';
+                break;
+            case '/':
+                s += '/';
+                break;
+            case 'b':
+                s += '\b';
+                break;
+            case 'f':
+                s += '\f';
+                break;
+            case 'n':
+                s += '\n';
+                break;
+            case 'r':
+                s += '\r';
+                break;
+            case 't':
+                s += '\t';
+                break;
             case 'u': {
-                if (i_ + 4 > t_.size()) Fail("bad \\u escape");
+                if (i_ + 4 > t_.size())
+                    Fail("bad \\u escape");
                 const unsigned long cp = std::stoul(t_.substr(i_, 4), nullptr, 16);
                 i_ += 4;
                 Utf8(s, cp);
                 break;
             }
-            default: Fail("bad escape");
+            default:
+                Fail("bad escape");
             }
         }
     }
@@ -184,6 +217,8 @@ private:
 
 } // namespace
 
-Json ParseJson(const std::string& text) { return Parser(text).Document(); }
+Json ParseJson(const std::string& text) {
+    return Parser(text).Document();
+}
 
 } // namespace talix::test

@@ -65,7 +65,8 @@ TEST_F(Query, NoticeLineComesFirst) {
 TEST_F(Query, DatabaseErrorEndsWithItsDetail) {
     const Sortie s = LancerQuery({"--dir", dir.Chemin(), "designation", "zzz"});
     EXPECT_EQ(s.statut, 3);
-    EXPECT_EQ(s.out, "error: Reading error of data - Erreur de lecture de la base : lecture Fiche\n");
+    EXPECT_EQ(s.out,
+              "error: Reading error of data - Erreur de lecture de la base : lecture Fiche\n");
 }
 
 TEST(QueryStart, MissingBaseEnds) {

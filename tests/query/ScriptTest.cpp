@@ -37,7 +37,9 @@ Noms Chaines(const Json& tableau) {
     return n;
 }
 
-std::string U(const std::string& cp1252) { return Cp1252VersUtf8(cp1252); }
+std::string U(const std::string& cp1252) {
+    return Cp1252VersUtf8(cp1252);
+}
 
 // Every row and cell of the object equals the sheets `f`, converted to UTF-8.
 void VerifierFeuilles(const Json& o, const Feuilles& f) {
@@ -71,7 +73,7 @@ void VerifierFeuilles(const Json& o, const Feuilles& f) {
     }
 }
 
-const Noms ClesEtat = {"command", "windows", "errorDetail", "message", "ended", "family",
+const Noms ClesEtat = {"command", "windows", "errorDetail", "message", "ended",     "family",
                        "kind",    "record",  "line",        "rows",    "chemistry", "mechanics"};
 
 class ScriptMode : public ::testing::Test {
@@ -123,8 +125,7 @@ TEST_F(ScriptMode, GarbageGradeConvertedExactly) {
     EXPECT_EQ(o["record"].number(), 3);
     // Stored 0x82 and 0x81 are shown as e-acute and u-umlaut; quotes, backslash and
     // control bytes survive the JSON escaping.
-    EXPECT_EQ(o["rows"][0]["value"].str(),
-              "GARBAGE\"\\\x01\u00E9\u00FC~&" + std::string(14, ' '));
+    EXPECT_EQ(o["rows"][0]["value"].str(), "GARBAGE\"\\\x01\u00E9\u00FC~&" + std::string(14, ' '));
     EXPECT_EQ(o["mechanics"]["cells"][0][1].str(), "\u0081\u008D\"\\\t\n\u0090\u009D ");
     EXPECT_EQ(o["mechanics"]["cells"][2][1].str(), std::string("z\0z\x01", 4));
     EXPECT_EQ(o["mechanics"]["cells"][0][3].str(), "n/a ");
@@ -134,8 +135,8 @@ TEST_F(ScriptMode, GarbageGradeConvertedExactly) {
 }
 
 TEST_F(ScriptMode, FamilyAndPropertySearches) {
-    const Resultat r = Script(dir.Chemin(),
-                              "family 200\nsearch hardness 220\ntolerance 50\nsearch tensile 700\n");
+    const Resultat r =
+        Script(dir.Chemin(), "family 200\nsearch hardness 220\ntolerance 50\nsearch tensile 700\n");
     ASSERT_EQ(r.objets.size(), 4u);
     EXPECT_EQ(r.objets[0]["family"].number(), 200);
     const Json& durete = r.objets[1];
@@ -156,9 +157,9 @@ TEST_F(ScriptMode, FamilyAndPropertySearches) {
 }
 
 TEST_F(ScriptMode, BadCommandsAreReportedAndTheScriptGoesOn) {
-    const Resultat r = Script(dir.Chemin(),
-                              "bogus\nfamily 0\nfamily\nsearch colour x\nnext now\nreport\n"
-                              "\n# a comment\nsearch designation 2.2222\n\xFF\xFE odd\n");
+    const Resultat r =
+        Script(dir.Chemin(), "bogus\nfamily 0\nfamily\nsearch colour x\nnext now\nreport\n"
+                             "\n# a comment\nsearch designation 2.2222\n\xFF\xFE odd\n");
     EXPECT_EQ(r.statut, 0);
     ASSERT_EQ(r.objets.size(), 8u);
     const Noms commandes = {"bogus", "family 0", "family", "search colour x", "next now", "report"};
@@ -191,10 +192,10 @@ std::string Joindre(const std::vector<std::string>& lignes) {
 TEST_F(ScriptMode, ReportIsWrittenOnceAndNewBlanksTheGrade) {
     RepertoireTemporaire sortie;
     EcrireOctets(sortie.Fichier("mine.txt"), "mine");
-    const Resultat r = Script(dir.Chemin(), "search designation 1.1111\nreport " +
-                                                sortie.Fichier("a.txt") + "\nreport " +
-                                                sortie.Fichier("mine.txt") + "\nnew\nreport " +
-                                                sortie.Fichier("blank.txt") + "\n");
+    const Resultat r =
+        Script(dir.Chemin(), "search designation 1.1111\nreport " + sortie.Fichier("a.txt") +
+                                 "\nreport " + sortie.Fichier("mine.txt") + "\nnew\nreport " +
+                                 sortie.Fichier("blank.txt") + "\n");
     EXPECT_EQ(r.statut, 0);
     ASSERT_EQ(r.objets.size(), 5u);
     for (const Json& o : r.objets) {
@@ -207,9 +208,9 @@ TEST_F(ScriptMode, ReportIsWrittenOnceAndNewBlanksTheGrade) {
 }
 
 TEST_F(ScriptMode, FailedReportEndsTheScript) {
-    const Resultat r = Script(dir.Chemin(), "search designation 1.1111\nreport " +
-                                                dir.Fichier("missing/A1.txt") +
-                                                "\nsearch designation 2.2222\n");
+    const Resultat r =
+        Script(dir.Chemin(), "search designation 1.1111\nreport " + dir.Fichier("missing/A1.txt") +
+                                 "\nsearch designation 2.2222\n");
     EXPECT_EQ(r.statut, 3);
     ASSERT_EQ(r.objets.size(), 2u);
     EXPECT_EQ(Chaines(r.objets[1]["windows"]), Noms{"TFicheErreur"});

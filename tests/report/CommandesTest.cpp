@@ -85,7 +85,9 @@ struct CasEchec {
     bool imprimer;
     bool rapportReste; // the report was written completely before the failure
 };
-void PrintTo(const CasEchec& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const CasEchec& c, std::ostream* os) {
+    *os << c.nom;
+}
 class ReportCommandFailure : public ::testing::TestWithParam<CasEchec> {};
 
 TEST_P(ReportCommandFailure, ErrorWindowAndEnd) {
@@ -112,15 +114,15 @@ TEST_P(ReportCommandFailure, ErrorWindowAndEnd) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, ReportCommandFailure,
     ::testing::Values(
-        CasEchec{"NoteIsAPlainFile",
-                 [](BancNote& b) { EcrireOctets(b.Note(), "not a directory"); }, false, false},
+        CasEchec{"NoteIsAPlainFile", [](BancNote& b) { EcrireOctets(b.Note(), "not a directory"); },
+                 false, false},
         CasEchec{"NoteIsAPlainFilePrint",
                  [](BancNote& b) { EcrireOctets(b.Note(), "not a directory"); }, true, false},
         CasEchec{"NoteReadOnly", [](BancNote& b) { b.systeme.refusCreation = b.Note(); }, false,
                  false},
         CasEchec{"ProgramDirectoryMissing",
-                 [](BancNote& b) { b.rapport.RepertoireProgramme = b.dir.Fichier("gone"); },
-                 false, false},
+                 [](BancNote& b) { b.rapport.RepertoireProgramme = b.dir.Fichier("gone"); }, false,
+                 false},
         CasEchec{"DiskFull", [](BancNote& b) { b.systeme.echecEcriture = 20; }, false, false},
         CasEchec{"PathTooLong",
                  [](BancNote& b) { b.rapport.RepertoireProgramme += "/" + std::string(250, 'd'); },

@@ -32,7 +32,9 @@ struct CasEchec {
     std::function<void(Banc&)> preparer;
     std::string sousRepertoire; // where the report goes, under the temporary directory
 };
-void PrintTo(const CasEchec& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const CasEchec& c, std::ostream* os) {
+    *os << c.nom;
+}
 class ReportWriteFailure : public ::testing::TestWithParam<CasEchec> {};
 
 TEST_P(ReportWriteFailure, ErrorWindowEndAndNoFileLeft) {
@@ -58,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasEchec{"DurableFlushFails", [](Banc& b) { b.systeme.echecVider = true; }, ""},
         CasEchec{"CloseFails", [](Banc& b) { b.systeme.echecFermer = true; }, ""},
         CasEchec{"RenameFails", [](Banc& b) { b.systeme.codeRenommer = ES_ACCES_REFUSE; }, ""},
-        CasEchec{"PendingFailureBeforehand",
-                 [](Banc& b) { b.base.Couche().Signaler(ES_LECTURE); }, ""}),
+        CasEchec{"PendingFailureBeforehand", [](Banc& b) { b.base.Couche().Signaler(ES_LECTURE); },
+                 ""}),
     [](const auto& cas) { return std::string(cas.param.nom); });
 
 TEST(ReportWrite, DiskFullSkipsTheRemainingLines) {

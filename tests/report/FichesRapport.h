@@ -36,7 +36,9 @@ inline Fiche FicheBizarre() {
     f.Chimie[Fe].Min = "rest  ";
     f.Chimie[Pb].Min = "0.000 ";
     f.Chimie[Zn] = {"      ", "      "};
-    f.Commentaire = Cadre("1000\xB0" "C max ~", CapCommentaire);
+    f.Commentaire = Cadre("1000\xB0"
+                          "C max ~",
+                          CapCommentaire);
     f.Densite = "~7.9 ";
     f.Meca[0] = {"T  ", "~850/900 ", "~500", "1100", "~240", "8 ", "HRC 55"};
     f.Meca[1] = {"\xFE\x01\x7F", std::string(9, '\xA6'), "abcd", "efgh", "ijkl", "mn", "opqrst"};

@@ -11,12 +11,12 @@ namespace talix::test {
 
 class SystemeDefaillant final : public SystemeFichiers {
 public:
-    int echecEcriture = 0;        // the Nth Ecrire (1-based) fails with 101; 0: none
-    bool echecVider = false;      // the durable flush fails
-    bool echecFermer = false;     // closing a written file fails
-    int codeRenommer = ES_OK;     // non-zero: RenommerSansRemplacer fails with it
-    std::string refusCreation;    // files may not be created in this directory
-    std::string cheminProgramme;  // non-empty: the program's path
+    int echecEcriture = 0;               // the Nth Ecrire (1-based) fails with 101; 0: none
+    bool echecVider = false;             // the durable flush fails
+    bool echecFermer = false;            // closing a written file fails
+    int codeRenommer = ES_OK;            // non-zero: RenommerSansRemplacer fails with it
+    std::string refusCreation;           // files may not be created in this directory
+    std::string cheminProgramme;         // non-empty: the program's path
     std::function<void()> avantRenommer; // runs just before the rename
 
     int ecritures = 0;

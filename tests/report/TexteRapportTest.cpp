@@ -25,7 +25,9 @@ struct CasGolden {
     const char* nom;
     Fiche (*fiche)();
 };
-void PrintTo(const CasGolden& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const CasGolden& c, std::ostream* os) {
+    *os << c.nom;
+}
 class ReportGolden : public ::testing::TestWithParam<CasGolden> {};
 
 // Set TALIX_UPDATE_GOLDEN=1 to rewrite the golden files after a deliberate change.
@@ -91,15 +93,19 @@ TEST(ReportText, FixedLinesOfTheLayout) {
     const auto l = LignesRapport(FicheComplete());
     const std::string barre = " \xA6 ";
     EXPECT_EQ(l[3], "    " + std::string(59, '='));
-    EXPECT_EQ(l[6], "    \xA6 AFNOR         (F) ou EN  \xA6 X-TEST-01" + std::string(19, ' ') + barre);
+    EXPECT_EQ(l[6],
+              "    \xA6 AFNOR         (F) ou EN  \xA6 X-TEST-01" + std::string(19, ' ') + barre);
     EXPECT_EQ(l[7].substr(0, 33), "    \xA6 Werkstoff n\xB0  (D ou EN)  \xA6 ");
     EXPECT_EQ(l[21], "Family :      Stainless steels");
     EXPECT_EQ(l[27], "   " + barre + "Carbon (C)        " + "     .000  -  0.030" +
                          std::string(18, ' ') + barre);
     const std::size_t m = 26 + 7; // first line after the composition block
     EXPECT_EQ(l[m + 2], "Comments : Test comment            Density :  8.00g/cm3");
-    EXPECT_EQ(l[m + 7], "   " + barre + "    " + barre + "HEATING \xB0" "C " + barre + "    Rm    " +
-                            barre + "Rp0,2" + barre + "A%" + barre + " HARD. " + barre);
+    EXPECT_EQ(l[m + 7], "   " + barre + "    " + barre +
+                            "HEATING \xB0"
+                            "C " +
+                            barre + "    Rm    " + barre + "Rp0,2" + barre + "A%" + barre +
+                            " HARD. " + barre);
     EXPECT_EQ(l[m + 11], "   " + barre + "HYP " + barre + "1050/1100  " + barre + " 500   700" +
                              barre + " 200 " + barre + "40" + barre + "    215" + barre);
     EXPECT_EQ(l[m + 13], "   " + barre + "REV " + barre + " 650       " + barre +
@@ -119,14 +125,22 @@ TEST(ReportText, NoCompositionGivesAnEmptyBox) {
 
 TEST(ReportText, FamilyText) {
     const std::pair<std::string, std::string> cas[] = {
-        {"800", "Specials (Zn,Mo,W,Nb...)"}, {"100", "Alloyed, carbon steels"},
-        {"200", "Stainless steels"},         {"400", "Based nickel,cobalt,iron"},
-        {"500", "Aluminiums, magnesiums"},   {"600", "Copperous"},
-        {"700", "Titaniums"},                {"  0", "Norme"},
-        {"   ", "Norme"},                    {"99 ", "Norme"},
-        {"abc", "Norme"},                    {"", "Norme"},
-        {" 99", "       "},                  {"300", "       "},
-        {" -1", "       "},                  {"-1", "       "},
+        {"800", "Specials (Zn,Mo,W,Nb...)"},
+        {"100", "Alloyed, carbon steels"},
+        {"200", "Stainless steels"},
+        {"400", "Based nickel,cobalt,iron"},
+        {"500", "Aluminiums, magnesiums"},
+        {"600", "Copperous"},
+        {"700", "Titaniums"},
+        {"  0", "Norme"},
+        {"   ", "Norme"},
+        {"99 ", "Norme"},
+        {"abc", "Norme"},
+        {"", "Norme"},
+        {" 99", "       "},
+        {"300", "       "},
+        {" -1", "       "},
+        {"-1", "       "},
         {"+100", "Alloyed, carbon steels"},
     };
     for (const auto& [famille, texte] : cas) {

@@ -12,17 +12,21 @@ using test::FicheDe;
 using Cellules = std::array<std::array<std::string, 7>, 12>;
 
 // The display order of the table, as element indexes of Fiche::Chimie.
-const Element Ordre[] = {C, Si, Mn, P, S, Cr, Mo, Ni, V, Al, Cu, Ti, Co, W, Nb, N, Fe, Mg, Pb, Sn, Zn};
+const Element Ordre[] = {C,  Si, Mn, P,  S, Cr, Mo, Ni, V,  Al, Cu,
+                         Ti, Co, W,  Nb, N, Fe, Mg, Pb, Sn, Zn};
 
 struct CasTeneur {
     std::string texte;
     bool presente;
 };
-void PrintTo(const CasTeneur& c, std::ostream* os) { *os << ::testing::PrintToString(c.texte); }
+void PrintTo(const CasTeneur& c, std::ostream* os) {
+    *os << ::testing::PrintToString(c.texte);
+}
 class SheetAmount : public ::testing::TestWithParam<CasTeneur> {};
 
 TEST_P(SheetAmount, OnlyTheEmptyAmountIsAbsent) {
-    EXPECT_EQ(TeneurPresente(GetParam().texte), GetParam().presente) << "[" << GetParam().texte << "]";
+    EXPECT_EQ(TeneurPresente(GetParam().texte), GetParam().presente)
+        << "[" << GetParam().texte << "]";
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, SheetAmount,
@@ -139,13 +143,13 @@ TEST(SheetChemistry, AllTwentyOneLeaveLineElevenOfTheRightBlockEmpty) {
 }
 
 TEST(SheetChemistry, LabelsFollowTheDisplayOrder) {
-    const char* libelles[] = {"Carbon (C)",      "Silicon  (Si)",   "Manganese  (Mn)",
-                              "Phosphorus (P)",  "Sulfur  (S)",     "Chromium  (Cr)",
-                              "Molybdenum  (Mo)", "Nickel  (Ni)",   "Vanadium  (V)",
-                              "Aluminium  (Al)", "Copper  (Cu)",    "Titanium  (Ti)",
-                              "Cobalt  (Co)",    "Tungsten  (W)",   "Niobium  (Nb or Cb)",
-                              "Nitrogen  (N)",   "Iron  (Fe)",      "Magnesium  (Mg)",
-                              "Lead  (Pb)",      "Tin  (Sn)",       "Zinc  (Zn)"};
+    const char* libelles[] = {"Carbon (C)",       "Silicon  (Si)", "Manganese  (Mn)",
+                              "Phosphorus (P)",   "Sulfur  (S)",   "Chromium  (Cr)",
+                              "Molybdenum  (Mo)", "Nickel  (Ni)",  "Vanadium  (V)",
+                              "Aluminium  (Al)",  "Copper  (Cu)",  "Titanium  (Ti)",
+                              "Cobalt  (Co)",     "Tungsten  (W)", "Niobium  (Nb or Cb)",
+                              "Nitrogen  (N)",    "Iron  (Fe)",    "Magnesium  (Mg)",
+                              "Lead  (Pb)",       "Tin  (Sn)",     "Zinc  (Zn)"};
     for (std::size_t k = 0; k < NombreElements; ++k) {
         Feuilles f;
         Fiche fiche = FicheDe({"A"});

@@ -32,7 +32,9 @@ Fiche FicheRm(const std::string& min1, const std::string& max1, const std::strin
     return f;
 }
 
-const LigneDesignation& Critere(const Feuilles& f) { return f.Designations.lignes[LigneCritere]; }
+const LigneDesignation& Critere(const Feuilles& f) {
+    return f.Designations.lignes[LigneCritere];
+}
 
 int NombreJaunes(const Feuilles& f) {
     int n = 0;
@@ -85,7 +87,9 @@ struct CasSurlignage {
     int colonne;
     int ligneJaune; // -1: none
 };
-void PrintTo(const CasSurlignage& c, std::ostream* os) { *os << "column " << c.colonne; }
+void PrintTo(const CasSurlignage& c, std::ostream* os) {
+    *os << "column " << c.colonne;
+}
 class SheetHighlight : public ::testing::TestWithParam<CasSurlignage> {};
 
 TEST_P(SheetHighlight, DesignationSearchPaintsTheFieldRowOnly) {
@@ -117,7 +121,9 @@ struct CasDurete {
     std::string attendu;
     std::int32_t referenceApres;
 };
-void PrintTo(const CasDurete& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const CasDurete& c, std::ostream* os) {
+    *os << c.nom;
+}
 class SheetHardness : public ::testing::TestWithParam<CasDurete> {};
 
 TEST_P(SheetHardness, PicksTheRow) {
@@ -156,7 +162,9 @@ struct CasElasticite {
     std::string attendu;
     std::int32_t referenceApres;
 };
-void PrintTo(const CasElasticite& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const CasElasticite& c, std::ostream* os) {
+    *os << c.nom;
+}
 class SheetYield : public ::testing::TestWithParam<CasElasticite> {};
 
 TEST_P(SheetYield, PicksTheRowAndAddsTheUnit) {
@@ -172,13 +180,13 @@ TEST_P(SheetYield, PicksTheRowAndAddsTheUnit) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SheetYield,
-    ::testing::Values(
-        CasElasticite{"TypedValue", " 235", " 355", "235", -1, " 235 Mpa", 235},
-        CasElasticite{"MinusOneSmallerWins", " 355", " 235", "", -1, " 235 Mpa", 235},
-        CasElasticite{"MinusOneFirstSmaller", " 235", " 355", "", -1, " 235 Mpa", 235},
-        CasElasticite{"MinusOneEqualRow2", " 235", "235 ", "", -1, "235  Mpa", 235},
-        CasElasticite{"Reference", " 235", " 355", "", 300, " 355 Mpa", 355},
-        CasElasticite{"BothBlank", "    ", "    ", "", -1, "     Mpa", 0}),
+    ::testing::Values(CasElasticite{"TypedValue", " 235", " 355", "235", -1, " 235 Mpa", 235},
+                      CasElasticite{"MinusOneSmallerWins", " 355", " 235", "", -1, " 235 Mpa", 235},
+                      CasElasticite{"MinusOneFirstSmaller", " 235", " 355", "", -1, " 235 Mpa",
+                                    235},
+                      CasElasticite{"MinusOneEqualRow2", " 235", "235 ", "", -1, "235  Mpa", 235},
+                      CasElasticite{"Reference", " 235", " 355", "", 300, " 355 Mpa", 355},
+                      CasElasticite{"BothBlank", "    ", "    ", "", -1, "     Mpa", 0}),
     [](const auto& cas) { return std::string(cas.param.nom); });
 
 TEST(SheetCriterion, IntervalText) {
@@ -191,7 +199,9 @@ struct CasResistance {
     Fiche fiche;
     std::string attendu;
 };
-void PrintTo(const CasResistance& c, std::ostream* os) { *os << c.nom; }
+void PrintTo(const CasResistance& c, std::ostream* os) {
+    *os << c.nom;
+}
 class SheetTensile : public ::testing::TestWithParam<CasResistance> {};
 
 TEST_P(SheetTensile, RangeOfTheNonZeroValues) {

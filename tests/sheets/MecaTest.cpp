@@ -13,7 +13,9 @@ struct CasPresence {
     std::string texte;
     bool presente;
 };
-void PrintTo(const CasPresence& c, std::ostream* os) { *os << ::testing::PrintToString(c.texte); }
+void PrintTo(const CasPresence& c, std::ostream* os) {
+    *os << ::testing::PrintToString(c.texte);
+}
 class SheetValuePresent : public ::testing::TestWithParam<CasPresence> {};
 
 TEST_P(SheetValuePresent, EmptyBlankAndZeroAreAbsentTextIsShown) {
@@ -21,18 +23,18 @@ TEST_P(SheetValuePresent, EmptyBlankAndZeroAreAbsentTextIsShown) {
         << "[" << GetParam().texte << "]";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, SheetValuePresent,
-    ::testing::Values(CasPresence{"", false}, CasPresence{" ", false},
-                      CasPresence{"         ", false}, CasPresence{"0", false},
-                      CasPresence{"0.0", false}, CasPresence{"   0", false},
-                      CasPresence{"0        ", false}, CasPresence{"-0", false},
-                      CasPresence{" 0", false}, CasPresence{"0.5", true},
-                      CasPresence{"12", true}, CasPresence{"8 ", true},
-                      CasPresence{"~500", true}, CasPresence{"1050/1100", true},
-                      CasPresence{"850/900  ", true}, CasPresence{"1,5", true},
-                      CasPresence{"air", true}, CasPresence{"\x01\xFF", true},
-                      CasPresence{"0x10", true}, CasPresence{"inf", true}));
+INSTANTIATE_TEST_SUITE_P(Texts, SheetValuePresent,
+                         ::testing::Values(CasPresence{"", false}, CasPresence{" ", false},
+                                           CasPresence{"         ", false}, CasPresence{"0", false},
+                                           CasPresence{"0.0", false}, CasPresence{"   0", false},
+                                           CasPresence{"0        ", false},
+                                           CasPresence{"-0", false}, CasPresence{" 0", false},
+                                           CasPresence{"0.5", true}, CasPresence{"12", true},
+                                           CasPresence{"8 ", true}, CasPresence{"~500", true},
+                                           CasPresence{"1050/1100", true},
+                                           CasPresence{"850/900  ", true}, CasPresence{"1,5", true},
+                                           CasPresence{"air", true}, CasPresence{"\x01\xFF", true},
+                                           CasPresence{"0x10", true}, CasPresence{"inf", true}));
 
 TEST(SheetMechanics, BlankTestLooksAtEveryCharacter) {
     EXPECT_TRUE(EstBlanc(""));
@@ -47,23 +49,24 @@ TEST(SheetMechanics, BlankTestLooksAtEveryCharacter) {
 struct CasRm {
     std::string min, max, attendu;
 };
-void PrintTo(const CasRm& c, std::ostream* os) { *os << "[" << c.min << "] [" << c.max << "]"; }
+void PrintTo(const CasRm& c, std::ostream* os) {
+    *os << "[" << c.min << "] [" << c.max << "]";
+}
 class SheetRmCell : public ::testing::TestWithParam<CasRm> {};
 
 TEST_P(SheetRmCell, Text) {
     EXPECT_EQ(CelluleRm(GetParam().min, GetParam().max), GetParam().attendu);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cells, SheetRmCell,
-    ::testing::Values(CasRm{"400 ", "550 ", "400     550 "},
-                      CasRm{"    ", " 700", std::string(15, ' ') + " 700"},
-                      CasRm{"400 ", "    ", "400" + std::string(9, ' ')},
-                      CasRm{"    ", "    ", ""}, CasRm{"   0", "0   ", ""},
-                      CasRm{"~500", "    ", "~500        "},
-                      CasRm{"   0", "~600", std::string(15, ' ') + "~600"},
-                      // Only the first four characters of each count.
-                      CasRm{"40000", "55000", "4000    5500"}));
+INSTANTIATE_TEST_SUITE_P(Cells, SheetRmCell,
+                         ::testing::Values(CasRm{"400 ", "550 ", "400     550 "},
+                                           CasRm{"    ", " 700", std::string(15, ' ') + " 700"},
+                                           CasRm{"400 ", "    ", "400" + std::string(9, ' ')},
+                                           CasRm{"    ", "    ", ""}, CasRm{"   0", "0   ", ""},
+                                           CasRm{"~500", "    ", "~500        "},
+                                           CasRm{"   0", "~600", std::string(15, ' ') + "~600"},
+                                           // Only the first four characters of each count.
+                                           CasRm{"40000", "55000", "4000    5500"}));
 
 Fiche FicheMecaComplete() {
     Fiche f = FicheDe({"A"});
@@ -127,8 +130,13 @@ TEST(SheetMechanics, NextGradeClearsTheCells) {
 TEST(SheetMechanics, GarbageRecordIsShownAsStored) {
     Fiche fiche = FicheDe({"\x01\x02\xFF\x7F", "\xE9\xE0"});
     for (EtatMeca& e : fiche.Meca) {
-        e = {"\xFE\xFE\xFE", "\x80\x81\x82\x83\x84\x85\x86\x87\x88", "abcd", "\xFF\xFF\xFF\xFF",
-             "n/a ", "--", "\x1A\x00\x0D\x0A\t~"};
+        e = {"\xFE\xFE\xFE",
+             "\x80\x81\x82\x83\x84\x85\x86\x87\x88",
+             "abcd",
+             "\xFF\xFF\xFF\xFF",
+             "n/a ",
+             "--",
+             "\x1A\x00\x0D\x0A\t~"};
         e.DureteMax = std::string("\x1A\0\r\n\t~", 6);
     }
     fiche.Etat3 = "???";

@@ -2,6 +2,7 @@
 // The windows of a headless session: the recording fake, plus the order in which the
 // modal windows and the plain messages came, which the fake keeps apart.
 
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>

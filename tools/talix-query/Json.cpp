@@ -45,7 +45,9 @@ std::size_t SequenceLength(std::string_view s, std::size_t i) {
     return n;
 }
 
-const char* Bool(bool b) { return b ? "true" : "false"; }
+const char* Bool(bool b) {
+    return b ? "true" : "false";
+}
 
 } // namespace
 
@@ -65,13 +67,27 @@ std::string JsonString(std::string_view s) {
         }
         const char c = s[i++];
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\b': out += "\\b"; break;
-        case '\f': out += "\\f"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char code[8];
@@ -97,8 +113,7 @@ std::string StateObject(const std::string& command, const std::vector<Event>& ev
     std::string message = "null";
     for (const Event& e : events) {
         if (e.window) {
-            windows += (windows.empty() ? "" : ", ") +
-                       JsonString(talix::NomFenetre(*e.window));
+            windows += (windows.empty() ? "" : ", ") + JsonString(talix::NomFenetre(*e.window));
             if (*e.window == talix::Fenetre::TErreurBase1 && errorDetail == "null") {
                 errorDetail = JsonCp1252(e.text);
             }
@@ -153,11 +168,16 @@ std::string EventLine(const Event& event) {
         return "message: " + talix::Cp1252VersUtf8(event.text);
     }
     switch (*event.window) {
-    case talix::Fenetre::TErreurNonTrouve: return "notice: Value not found.";
-    case talix::Fenetre::TFicheSousRecherche: return "notice: Kind of alloy not found.";
-    case talix::Fenetre::TFicheFinDesDonnees: return "notice: End of data";
-    case talix::Fenetre::TFicheDebutDonnees: return "notice: Beginning of data";
-    case talix::Fenetre::TFicheErreur: return "error: Error of execution.";
+    case talix::Fenetre::TErreurNonTrouve:
+        return "notice: Value not found.";
+    case talix::Fenetre::TFicheSousRecherche:
+        return "notice: Kind of alloy not found.";
+    case talix::Fenetre::TFicheFinDesDonnees:
+        return "notice: End of data";
+    case talix::Fenetre::TFicheDebutDonnees:
+        return "notice: Beginning of data";
+    case talix::Fenetre::TFicheErreur:
+        return "error: Error of execution.";
     case talix::Fenetre::TErreurBase1:
         return "error: Reading error of data" +
                (event.text.empty() ? std::string() : " - " + talix::Cp1252VersUtf8(event.text));

@@ -20,10 +20,14 @@ std::pair<std::string, std::string> Split(const std::string& text) {
 } // namespace
 
 std::optional<std::int32_t> KindFromName(std::string_view name) {
-    if (name == "designation") return 0;
-    if (name == "hardness") return 1;
-    if (name == "tensile") return 2;
-    if (name == "yield") return 3;
+    if (name == "designation")
+        return 0;
+    if (name == "hardness")
+        return 1;
+    if (name == "tensile")
+        return 2;
+    if (name == "yield")
+        return 3;
     return std::nullopt;
 }
 
@@ -33,7 +37,14 @@ std::optional<std::int32_t> FamilyCode(std::string_view text) {
         return std::nullopt;
     }
     switch (*code) {
-    case -1: case 100: case 200: case 400: case 500: case 600: case 700: case 800:
+    case -1:
+    case 100:
+    case 200:
+    case 400:
+    case 500:
+    case 600:
+    case 700:
+    case 800:
         return code;
     default:
         return std::nullopt;

@@ -18,7 +18,8 @@ std::optional<std::int32_t> FamilyCode(std::string_view text);
 
 class ScriptRunner {
 public:
-    ScriptRunner(talix::Session& session, Journal& journal) : session_(session), journal_(journal) {}
+    ScriptRunner(talix::Session& session, Journal& journal)
+        : session_(session), journal_(journal) {}
 
     // Runs one line (UTF-8, without its end) and returns the JSON object to print, or
     // nothing for a blank or comment line.

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "Json.h"
 #include "Journal.h"
+#include "Json.h"
 #include "Script.h"
 #include "database/Familles.h"
 #include "report/Rapport.h"
@@ -29,10 +29,9 @@ constexpr int ExitDone = 0;
 constexpr int ExitUsage = 2;
 constexpr int ExitEnded = 3;
 
-constexpr const char* Usage =
-    "usage: talix-query [--dir DIR] [--family CODE] [--tolerance TEXT] "
-    "designation|hardness|tensile|yield [TEXT]\n"
-    "       talix-query [--dir DIR] --script FILE|-\n";
+constexpr const char* Usage = "usage: talix-query [--dir DIR] [--family CODE] [--tolerance TEXT] "
+                              "designation|hardness|tensile|yield [TEXT]\n"
+                              "       talix-query [--dir DIR] --script FILE|-\n";
 
 int BadUsage(const std::string& why) {
     std::cerr << "talix-query: " << why << "\n" << Usage;
@@ -150,14 +149,18 @@ int main(int argc, char** argv) {
         }
         std::optional<std::string> v;
         if (arg == "--dir") {
-            if (!value(v)) return BadUsage("--dir needs a directory");
+            if (!value(v))
+                return BadUsage("--dir needs a directory");
             o.dir = *v;
         } else if (arg == "--family") {
-            if (!value(o.family)) return BadUsage("--family needs a code");
+            if (!value(o.family))
+                return BadUsage("--family needs a code");
         } else if (arg == "--tolerance") {
-            if (!value(o.tolerance)) return BadUsage("--tolerance needs a text");
+            if (!value(o.tolerance))
+                return BadUsage("--tolerance needs a text");
         } else if (arg == "--script") {
-            if (!value(o.script)) return BadUsage("--script needs a file");
+            if (!value(o.script))
+                return BadUsage("--script needs a file");
         } else if (arg == "--") {
             for (++i; i < argc; ++i) {
                 o.positional.emplace_back(argv[i]);
