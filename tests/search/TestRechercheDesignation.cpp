@@ -151,6 +151,15 @@ TEST_F(BancRecherche, ReaderStandsAfterTheLastLineRead) {
     EXPECT_EQ(suivante, IndexMele[4]);
 }
 
+TEST_F(BancRecherche, LineFeedOnlyIndexReadsTheSame) {
+    EcrireIndex(repertoire.Chemin(), IndexCommun, "\n");
+    Ouvrir(12);
+    recherche.RechercheDesignation("Z35CD4");
+    EXPECT_EQ(Noms(), Liste{});
+    EXPECT_EQ(recherche.LigneCourante, 4);
+    EXPECT_EQ(base.NumFicheCourante, 3);
+}
+
 // --- Damaged index files ---
 
 TEST_F(BancRecherche, MissingIndexShowsTheOpenFailureOnly) {
