@@ -84,8 +84,8 @@ TEST_F(LigneDeCommande, BadUsage) {
     EXPECT_EQ(Talixc({}).status, 2);
     EXPECT_EQ(Talixc({dir_.Fichier("src")}).status, 2);                           // no --out
     EXPECT_EQ(Talixc({"--out", Out()}).status, 2);                                // no sources
-    EXPECT_EQ(Talixc({"--out", Out(), "--synthetic", "10", "1", "7"}).status, 2); // M below 2
-    EXPECT_EQ(Talixc({"--out", Out(), "--synthetic", "10", "12", "7"}).status, 2);
+    EXPECT_EQ(Talixc({"--out", Out(), "--synthetic", "10", "2", "7"}).status, 2); // M below 3
+    EXPECT_EQ(Talixc({"--out", Out(), "--synthetic", "10", "13", "7"}).status, 2);
     EXPECT_EQ(Talixc({"--out", Out(), "--synthetic", "10", "4", "7", dir_.Fichier("src")}).status, 2);
     EXPECT_EQ(Talixc({"--bogus", "--out", Out(), dir_.Fichier("src")}).status, 2);
     EXPECT_EQ(Talixc({"--out", Out(), dir_.Fichier("missing")}).status, 1);
@@ -118,7 +118,7 @@ TEST_F(LigneDeCommande, SyntheticCatalogueShape) {
         words >> w >> w;
         families.insert(talix::EntierOuZero(w));
     }
-    EXPECT_EQ(designations, 700u * 9); // and the nature
+    EXPECT_EQ(designations, 700u * 8);
     EXPECT_EQ(families, (std::set<std::int32_t>{100, 200, 400, 500, 600, 700, 800}));
     EXPECT_NE(index.find("\r\ndur "), std::string::npos);
     EXPECT_NE(index.find("\r\nela "), std::string::npos);
@@ -126,9 +126,9 @@ TEST_F(LigneDeCommande, SyntheticCatalogueShape) {
 }
 
 TEST(Synthetic, DeterministicFromTheSeedAndValid) {
-    const auto a = SyntheticGrades(300, 11, 7);
-    EXPECT_EQ(a, SyntheticGrades(300, 11, 7));
-    EXPECT_NE(a, SyntheticGrades(300, 11, 8));
+    const auto a = SyntheticGrades(300, 12, 7);
+    EXPECT_EQ(a, SyntheticGrades(300, 12, 7));
+    EXPECT_NE(a, SyntheticGrades(300, 12, 8));
     std::vector<Diagnostic> problems;
     Validate(a, nullptr, problems);
     EXPECT_TRUE(problems.empty()) << problems.front().Text();
@@ -142,7 +142,7 @@ TEST(Synthetic, DeterministicFromTheSeedAndValid) {
 }
 
 TEST(Synthetic, UniqueNumbersBeyondAHundredThousand) {
-    const auto grades = SyntheticGrades(100002, 2, 3);
+    const auto grades = SyntheticGrades(100002, 3, 3);
     EXPECT_NE(grades[0].columns[1], grades[100000].columns[1]);
     std::vector<Diagnostic> problems;
     Validate({grades[0], grades[100000], grades[100001], grades[1]}, nullptr, problems);

@@ -54,8 +54,9 @@ std::optional<Options> ParseArguments(const std::vector<std::string>& args, std:
             const auto n = Unsigned(args[i + 1]);
             const auto m = Unsigned(args[i + 2]);
             const auto seed = Unsigned(args[i + 3]);
-            if (!n || !m || !seed || *m < 2 || *m > ColumnCount - 1) {
-                err << "talixc: --synthetic N M SEED: whole numbers, M from 2 to 11\n";
+            if (!n || !m || !seed || *m < 3 || *m > ColumnCount) {
+                err << "talixc: --synthetic N M SEED: whole numbers, M (designations with the "
+                       "nature) from 3 to 12\n";
                 return std::nullopt;
             }
             o.synthetic = true;

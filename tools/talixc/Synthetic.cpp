@@ -103,7 +103,7 @@ Grade MakeGrade(Random& r, std::size_t rank, std::size_t designations, std::uint
         all[d] = std::string(r.Pick(Trade)) + " " + std::to_string(r.Between(10, 9999)) +
                  (r.Below(4) == 0 ? "~" : "");
     }
-    for (std::size_t i = 0; i < designations && i < FillOrder.size(); ++i) {
+    for (std::size_t i = 0; i + 1 < designations && i < FillOrder.size(); ++i) {
         g.columns[FillOrder[i] - 1] = all[FillOrder[i] - 1];
     }
     g.columns[NatureColumn - 1] = all[NatureColumn - 1];
