@@ -160,24 +160,5 @@ TEST(SheetChemistry, LabelsFollowTheDisplayOrder) {
     }
 }
 
-TEST(SheetChemistry, WritePositionWraps) {
-    PositionChimie p;
-    ColonneSuivante(p);
-    ColonneSuivante(p);
-    EXPECT_EQ(p.colonne, 2);
-    CaseSuivante(p);
-    EXPECT_EQ(p.ligne, 2);
-    EXPECT_EQ(p.colonne, 0);
-    p.ligne = 11;
-    CaseSuivante(p);
-    EXPECT_EQ(p.ligne, 1);
-    EXPECT_EQ(p.colonne, 3);
-    EXPECT_EQ(p.bloc, 2);
-    ColonneSuivante(p);
-    CaseSuivante(p);
-    EXPECT_EQ(p.ligne, 2);
-    EXPECT_EQ(p.colonne, 3);
-}
-
 } // namespace
 } // namespace talix
