@@ -45,8 +45,9 @@ Talix::Talix(std::string repertoireDonnees, std::unique_ptr<ServiceDocuments> do
     Fin = [] { QCoreApplication::exit(0); };
     session_ = std::make_unique<Session>(systeme_, *this, *documents_, std::move(repertoireDonnees));
 
+    // The application's title. Not its display name, which the desktop would append to
+    // every window caption.
     QApplication::setApplicationName(QStringLiteral("T.A.L.I.X"));
-    QApplication::setApplicationDisplayName(QStringLiteral("T.A.L.I.X"));
     QApplication::setWindowIcon(IconeProgramme());
     // The application ends only through QuitterApplication, never because the windows on
     // screen happen to be closed or hidden.

@@ -1,5 +1,6 @@
 #include "ui/TAlliageDesignation1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -68,6 +69,7 @@ TAlliageDesignation1::TAlliageDesignation1(Talix& talix) : talix_(talix) {
     setWindowIcon(IconeProgramme());
     setFont(Police("Times New Roman", 15, true));
     resize(1024, 740);
+    menuBar()->setFont(QApplication::font()); // the window font is not the menus'
 
     QMenu* fichier = menuBar()->addMenu(QStringLiteral("File"));
     Imprimer1 = fichier->addAction(QStringLiteral("Print"));

@@ -1,5 +1,6 @@
 #include "ui/TFicheChimique1.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -18,6 +19,7 @@ TFicheChimique1::TFicheChimique1(Talix& talix) : talix_(talix) {
     setWindowIcon(IconeProgramme());
     setFont(Police("Times New Roman", 15, true));
     resize(1024, 740);
+    menuBar()->setFont(QApplication::font()); // the window font is not the menus'
 
     Aide1 = menuBar()->addAction(QStringLiteral("Help"));
     Aide1->setShortcut(Qt::Key_F1);

@@ -83,6 +83,9 @@ private slots:
     void erreurGenerale_toucheQuelconqueTermine();
     void erreurGenerale_fermetureTermine();
     void erreurBase_detailEtFin();
+
+    void chaqueFenetre_echapEtFermeture_data();
+    void chaqueFenetre_echapEtFermeture();
 };
 
 void TestMenu::avertissement_toucheMeneAuMenu_data() {
@@ -393,6 +396,58 @@ void TestMenu::erreurBase_detailEtFin() {
     QCOMPARE(banc.modales, QStringList{"TErreurBase1"});
     QCOMPARE(detail, QStringLiteral("ne peut rien lire"));
     QCOMPARE(banc.fins, 1);
+}
+
+void TestMenu::chaqueFenetre_echapEtFermeture_data() {
+    QTest::addColumn<QString>("fenetre");
+    QTest::addColumn<int>("finsEchap");      // requests to end after Escape
+    QTest::addColumn<bool>("visibleApresEchap");
+    QTest::addColumn<int>("finsFermeture");  // requests to end after a close request
+    QTest::newRow("avertissement") << "TFicheAvertissement" << 1 << true << 1;
+    QTest::newRow("menu") << "TMenuPrinc" << 1 << true << 1;
+    QTest::newRow("saisie designation") << "TSaisieDesignation1" << 1 << true << 1;
+    QTest::newRow("saisie durete") << "TSaisieDurete1" << 1 << true << 1;
+    QTest::newRow("saisie resistance") << "TSaisieResistance1" << 1 << true << 1;
+    QTest::newRow("saisie elasticite") << "TSaisieElasticite1" << 1 << true << 1;
+    QTest::newRow("designations") << "TAlliageDesignation1" << 0 << true << 1;
+    QTest::newRow("chimie") << "TFicheChimique1" << 0 << false << 0;
+    QTest::newRow("meca") << "TFicheMeca1" << 0 << false << 0;
+    QTest::newRow("fournisseurs") << "TListeFour" << 0 << true << 0;
+    for (const char* aide : {"TAideMenu", "TAideDesignation1", "TAideAlliageDesignation1",
+                             "TAideDurete1", "TAideResistance1", "TAideElasticite1",
+                             "TAidePropChim", "TAidePropMeca"}) {
+        QTest::newRow(aide) << aide << 0 << false << 0;
+    }
+}
+
+void TestMenu::chaqueFenetre_echapEtFermeture() {
+    QFETCH(QString, fenetre);
+    QFETCH(int, finsEchap);
+    QFETCH(bool, visibleApresEchap);
+    QFETCH(int, finsFermeture);
+    for (bool fermeture : {false, true}) {
+        Banc banc;
+        banc.Demarrer();
+        QWidget* cible = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == fenetre) {
+                cible = w;
+            }
+        }
+        QVERIFY(cible);
+        cible->show();
+        QWidget* focus = cible->focusWidget() ? cible->focusWidget() : cible;
+        if (fermeture) {
+            cible->close();
+            QCOMPARE(banc.fins, finsFermeture);
+            QVERIFY(!cible->isVisible());
+        } else {
+            QTest::keyClick(focus, Qt::Key_Escape);
+            QCOMPARE(banc.fins, finsEchap);
+            QCOMPARE(cible->isVisible(), visibleApresEchap);
+        }
+        QVERIFY(banc.modales.isEmpty());
+    }
 }
 
 QTEST_MAIN(TestMenu)
