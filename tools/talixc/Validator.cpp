@@ -140,15 +140,15 @@ void ValidateGrade(const Grade& g, const Kinds* kinds, std::vector<Diagnostic>& 
             continue;
         }
         const std::string field = ColumnName(column);
-        if (column != NatureColumn) {
-            ++designations;
-        }
         const auto stored = check.Text(field, text, talix::CapDesignation);
         if (!stored) {
+            designations += column != NatureColumn; // reported already: no second message
             continue;
         }
         std::string key;
         talix::CleDesignation(*stored, key, 255);
+        // Only a designation with a key can be searched for.
+        designations += column != NatureColumn && !key.empty();
         if (key.size() > MaxKeyLength) {
             check.Fail(field, "its key " + key + " is longer than 35 characters");
         }
@@ -157,11 +157,11 @@ void ValidateGrade(const Grade& g, const Kinds* kinds, std::vector<Diagnostic>& 
         }
     }
     if (designations < 2) {
-        check.Fail("designations", "a grade needs at least two designations, it has " +
-                                       std::to_string(designations));
+        check.Fail("designations", "a grade needs at least two designations with letters or "
+                                   "digits, it has " + std::to_string(designations));
     }
     const std::string& nature = g.columns[NatureColumn - 1];
-    if (nature.empty()) {
+    if (nature.find_first_not_of(' ') == std::string::npos) {
         check.Fail("nature", "missing");
     } else if (kinds != nullptr && kinds->count(nature) == 0) {
         check.Fail("nature", "\"" + nature + "\" is not in the list of kinds of material");
