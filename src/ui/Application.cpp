@@ -35,7 +35,9 @@
 
 // The texts of the program live in a resource of this static library: it must be pulled
 // in by name. Outside any namespace, as the resource macro requires.
-static void ChargerTextes() { Q_INIT_RESOURCE(talix_textes); }
+static void ChargerTextes() {
+    Q_INIT_RESOURCE(talix_textes);
+}
 
 namespace talix {
 
@@ -43,7 +45,8 @@ Talix::Talix(std::string repertoireDonnees, std::unique_ptr<ServiceDocuments> do
     : documents_(documents ? std::move(documents) : std::make_unique<ServiceDocumentsBureau>()) {
     ChargerTextes();
     Fin = [] { QCoreApplication::exit(0); };
-    session_ = std::make_unique<Session>(systeme_, *this, *documents_, std::move(repertoireDonnees));
+    session_ =
+        std::make_unique<Session>(systeme_, *this, *documents_, std::move(repertoireDonnees));
 
     // The application's title. Not its display name, which the desktop would append to
     // every window caption.
@@ -112,7 +115,9 @@ Talix::~Talix() {
     FicheAvertissement.reset();
 }
 
-void Talix::Demarrer() { Montrer(FicheAvertissement.get()); }
+void Talix::Demarrer() {
+    Montrer(FicheAvertissement.get());
+}
 
 void Talix::Montrer(QWidget* fenetre) {
     fenetre->showMaximized();
@@ -126,7 +131,9 @@ void Talix::MontrerListeFour() {
     }
 }
 
-void Talix::MontrerDesignations() { Montrer(AlliageDesignation1.get()); }
+void Talix::MontrerDesignations() {
+    Montrer(AlliageDesignation1.get());
+}
 
 void Talix::RetourMenu() {
     session_->RetourMenu();
@@ -153,12 +160,18 @@ void Talix::AfficherFamille(QLabel* etiquette) {
 
 QWidget* Talix::Modale(Fenetre fenetre) const {
     switch (fenetre) {
-    case Fenetre::TErreurBase1: return ErreurBase1.get();
-    case Fenetre::TFicheErreur: return FicheErreur.get();
-    case Fenetre::TErreurNonTrouve: return ErreurNonTrouve.get();
-    case Fenetre::TFicheSousRecherche: return FicheSousRecherche.get();
-    case Fenetre::TFicheFinDesDonnees: return FicheFinDesDonnees.get();
-    case Fenetre::TFicheDebutDonnees: return FicheDebutDonnees.get();
+    case Fenetre::TErreurBase1:
+        return ErreurBase1.get();
+    case Fenetre::TFicheErreur:
+        return FicheErreur.get();
+    case Fenetre::TErreurNonTrouve:
+        return ErreurNonTrouve.get();
+    case Fenetre::TFicheSousRecherche:
+        return FicheSousRecherche.get();
+    case Fenetre::TFicheFinDesDonnees:
+        return FicheFinDesDonnees.get();
+    case Fenetre::TFicheDebutDonnees:
+        return FicheDebutDonnees.get();
     }
     return nullptr;
 }

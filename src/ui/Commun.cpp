@@ -37,10 +37,18 @@ QFont Police(const QString& famille, int pixels, bool gras, bool italique) {
     return police;
 }
 
-QColor Argent() { return QColor(192, 192, 192); }
-QColor FaceBouton() { return QApplication::palette().color(QPalette::Button); }
-QColor Jaune() { return QColor(255, 255, 0); }
-QColor Orange() { return QColor(255, 128, 0); }
+QColor Argent() {
+    return QColor(192, 192, 192);
+}
+QColor FaceBouton() {
+    return QApplication::palette().color(QPalette::Button);
+}
+QColor Jaune() {
+    return QColor(255, 255, 0);
+}
+QColor Orange() {
+    return QColor(255, 128, 0);
+}
 
 QPixmap Logo(int taille) {
     // A polished steel disc carrying the unit cell of a body-centred cubic crystal.
@@ -156,7 +164,9 @@ bool EstEntree(const QKeyEvent* touche) {
     return touche->key() == Qt::Key_Return || touche->key() == Qt::Key_Enter;
 }
 
-QString TitreProduit() { return QStringLiteral("International alloy designations"); }
+QString TitreProduit() {
+    return QStringLiteral("International alloy designations");
+}
 
 EnteteProduit::EnteteProduit(QWidget* parent) : QFrame(parent) {
     setFixedSize(616, 113);
@@ -177,9 +187,8 @@ EnteteProduit::EnteteProduit(QWidget* parent) : QFrame(parent) {
                                 Police("Arial", 11, false, true), Qt::white);
     QFont contact = Police("Arial", 17, true);
     contact.setUnderline(true);
-    auto* adresse =
-        Etiquette(QStringLiteral("see the README of the project's repository"), this, contact,
-                  Qt::white);
+    auto* adresse = Etiquette(QStringLiteral("see the README of the project's repository"), this,
+                              contact, Qt::white);
 
     auto* textes = new QVBoxLayout;
     textes->setSpacing(0);

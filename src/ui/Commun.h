@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include <QFrame>
 #include <QFont>
+#include <QFrame>
 #include <QIcon>
 #include <QLabel>
 #include <QObject>
@@ -26,17 +26,17 @@ std::string VersMoteur(const QString& texte);
 QFont Police(const QString& famille, int pixels, bool gras, bool italique = false);
 
 // Colours of the designed panels.
-QColor Argent();      // silver
-QColor FaceBouton();  // the system's button face
-QColor Jaune();       // the highlight: red 255, green 255, blue 0
-QColor Orange();      // red 255, green 128, blue 0
+QColor Argent();     // silver
+QColor FaceBouton(); // the system's button face
+QColor Jaune();      // the highlight: red 255, green 255, blue 0
+QColor Orange();     // red 255, green 128, blue 0
 
 // Pictures of the program, drawn once.
-QPixmap Logo(int taille);       // the product's picture
-QIcon IconeProgramme();         // the window icon and the notices' picture
+QPixmap Logo(int taille);                     // the product's picture
+QIcon IconeProgramme();                       // the window icon and the notices' picture
 QPixmap Fleche(bool versDroite, bool active); // one state of a step button's glyph
 QIcon IconeFleche(bool versDroite);           // both states
-QIcon IconeValider();           // the check-mark glyph of OK buttons
+QIcon IconeValider();                         // the check-mark glyph of OK buttons
 
 // A label with plain text (no rich text, no accelerator): "&" shows as itself.
 QLabel* Etiquette(const QString& texte, QWidget* parent, const QFont& police,

@@ -38,8 +38,7 @@ FenetreAide::FenetreAide(const QString& nomClasse, const QString& titre, const Q
     Memo1->setReadOnly(!modifiable);
     if (!modifiable) {
         // Read-only, but the keyboard still moves through the text.
-        Memo1->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
-                                       Qt::TextSelectableByMouse);
+        Memo1->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     }
 
     auto* colonne = new QVBoxLayout(this);

@@ -108,8 +108,8 @@ FenetreSaisie::FenetreSaisie(Talix& talix, const ModeleSaisie& modele)
     auto* colonneCentrale = new QVBoxLayout(central);
     colonneCentrale->setContentsMargins(20, 14, 20, 14);
     for (const QString& consigne : modele.consignes) {
-        colonneCentrale->addWidget(Etiquette(consigne, central, gras, modele.couleurConsignes),
-                                   0, Qt::AlignHCenter);
+        colonneCentrale->addWidget(Etiquette(consigne, central, gras, modele.couleurConsignes), 0,
+                                   Qt::AlignHCenter);
     }
     colonneCentrale->addSpacing(12);
 

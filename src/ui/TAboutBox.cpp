@@ -27,12 +27,12 @@ TAboutBox::TAboutBox() {
     textes->addWidget(Etiquette(QStringLiteral("T.A.L.I.X"), panneau, Police("Arial", 20, true),
                                 QColor(0, 0, 128)));
     textes->addWidget(Etiquette(TitreProduit(), panneau, Police("Arial", 14, true)));
-    textes->addWidget(Etiquette(QStringLiteral("TALIX 32-64, version ") +
-                                    QStringLiteral(TALIX_VERSION),
-                                panneau, Police("Arial", 13, false)));
+    textes->addWidget(
+        Etiquette(QStringLiteral("TALIX 32-64, version ") + QStringLiteral(TALIX_VERSION), panneau,
+                  Police("Arial", 13, false)));
     textes->addSpacing(12);
-    textes->addWidget(Etiquette(QStringLiteral("Distributed by TALIX"), panneau,
-                                Police("Arial", 14, true)));
+    textes->addWidget(
+        Etiquette(QStringLiteral("Distributed by TALIX"), panneau, Police("Arial", 14, true)));
     textes->addWidget(Etiquette(QStringLiteral("see the README of the project's repository"),
                                 panneau, Police("Arial", 13, false, true)));
     auto* rangee = new QHBoxLayout(panneau);

@@ -41,9 +41,12 @@ constexpr NomsLigne Noms[NombreLignesDesignation] = {
 
 QColor CouleurDe(CouleurLigne couleur) {
     switch (couleur) {
-    case CouleurLigne::Argent: return Argent();
-    case CouleurLigne::FaceBouton: return FaceBouton();
-    case CouleurLigne::Jaune: return Jaune();
+    case CouleurLigne::Argent:
+        return Argent();
+    case CouleurLigne::FaceBouton:
+        return FaceBouton();
+    case CouleurLigne::Jaune:
+        return Jaune();
     }
     return Argent();
 }
@@ -104,7 +107,8 @@ TAlliageDesignation1::TAlliageDesignation1(Talix& talix) : talix_(talix) {
     connect(Nuanceprcdente1, &QAction::triggered, this, &TAlliageDesignation1::Precedente);
     connect(Nuancesuivante1, &QAction::triggered, this, &TAlliageDesignation1::Suivante);
     connect(Fournisseurs1, &QAction::triggered, this, [this] { talix_.MontrerListeFour(); });
-    connect(Aide1, &QAction::triggered, this, [this] { talix_.AideAlliageDesignation1->Montrer(); });
+    connect(Aide1, &QAction::triggered, this,
+            [this] { talix_.AideAlliageDesignation1->Montrer(); });
 
     auto* centre = new QWidget(this);
     centre->setAutoFillBackground(true);

@@ -15,6 +15,8 @@ TErreurBase1::TErreurBase1(QWidget* parent)
     erreur->setObjectName(QStringLiteral("erreur"));
 }
 
-void TErreurBase1::DefinirDetail(const QString& detail) { erreur->setText(detail); }
+void TErreurBase1::DefinirDetail(const QString& detail) {
+    erreur->setText(detail);
+}
 
 } // namespace talix

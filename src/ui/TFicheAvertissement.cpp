@@ -74,8 +74,7 @@ TFicheAvertissement::TFicheAvertissement(Talix& talix) : talix_(talix) {
     int numero = 0;
     for (const char* ligne : LignesAvertissement) {
         const bool majuscules = numero >= 9 && numero != 11;
-        QLabel* etiquette = Etiquette(QString::fromUtf8(ligne), panneau,
-                                      Police("Arial", 15, true),
+        QLabel* etiquette = Etiquette(QString::fromUtf8(ligne), panneau, Police("Arial", 15, true),
                                       majuscules ? QColor(128, 0, 0) : Qt::black);
         etiquette->setObjectName(QStringLiteral("Ligne%1").arg(++numero));
         lignes->addWidget(etiquette);

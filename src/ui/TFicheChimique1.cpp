@@ -72,8 +72,8 @@ TFicheChimique1::TFicheChimique1(Talix& talix) : talix_(talix) {
     rangeeDensite->addWidget(densiteStr);
     rangeeDensite->addWidget(DensiteTrouvee);
     rangeeDensite->addWidget(unite);
-    auto* conversion = Etiquette(QStringLiteral("lbs/in3 * 27.68 = g/cm3"), centre,
-                                 Police("Arial", 13, true));
+    auto* conversion =
+        Etiquette(QStringLiteral("lbs/in3 * 27.68 = g/cm3"), centre, Police("Arial", 13, true));
     auto* nominales =
         Etiquette(QStringLiteral("When the values min.-max. are equal, they are nominal values."),
                   centre, Police("Arial", 13, true, true));

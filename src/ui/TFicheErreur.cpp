@@ -7,8 +7,7 @@
 namespace talix {
 
 TFicheErreur::TFicheErreur(QWidget* parent)
-    : FenetreNotice(QStringLiteral("TFicheErreur"),
-                    QStringLiteral("Erreur Application T.A.L.I.X."),
+    : FenetreNotice(QStringLiteral("TFicheErreur"), QStringLiteral("Erreur Application T.A.L.I.X."),
                     {QStringLiteral("Error of execution."), QStringLiteral("Please contact us."),
                      QStringLiteral("Commentaires")},
                     parent) {

@@ -4,7 +4,7 @@ namespace talix {
 
 TFicheFinDesDonnees::TFicheFinDesDonnees(QWidget* parent)
     : FenetreNotice(QStringLiteral("TFicheFinDesDonnees"),
-                    QStringLiteral("TALIX 32-64 : Information."),
-                    {QStringLiteral("End of data")}, parent) {}
+                    QStringLiteral("TALIX 32-64 : Information."), {QStringLiteral("End of data")},
+                    parent) {}
 
 } // namespace talix

@@ -91,7 +91,8 @@ TFicheMeca1::TFicheMeca1(Talix& talix) : talix_(talix) {
     const Tete tetes[] = {
         {"ETAT", {QStringLiteral("ETAT")}, 71},
         {"chauffe", {QString::fromUtf8("HEATING \u00b0C"), QStringLiteral("or comments")}, 119},
-        {"RM", {QStringLiteral("R m"), QStringLiteral("MPa"), QStringLiteral("min.       max.")},
+        {"RM",
+         {QStringLiteral("R m"), QStringLiteral("MPa"), QStringLiteral("min.       max.")},
          118},
         {"Panel4", {QStringLiteral("Rp0.2"), QStringLiteral("Mpa"), QStringLiteral("min.")}, 81},
         {"Panel5", {QStringLiteral("A%"), QStringLiteral(">=")}, 47},
@@ -105,8 +106,7 @@ TFicheMeca1::TFicheMeca1(Talix& talix) : talix_(talix) {
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     int colonne = 0;
     for (const Tete& tete : tetes) {
-        QFrame* panneau =
-            PanneauColore(resultats, colonne == 0 ? Orange() : QColor(192, 192, 192));
+        QFrame* panneau = PanneauColore(resultats, colonne == 0 ? Orange() : QColor(192, 192, 192));
         panneau->setObjectName(QString::fromUtf8(tete.nom));
         panneau->setFixedSize(tete.largeur, 62);
         auto* textes = new QVBoxLayout(panneau);
@@ -133,17 +133,16 @@ TFicheMeca1::TFicheMeca1(Talix& talix) : talix_(talix) {
     colonneResultats->addWidget(StringGrid1);
 
     auto* notes = new QVBoxLayout;
-    for (const char* note :
-         {"* unless indicated otherwise ", "*** see the help", "~ approximately",
-          "When the values min.-max. are equal, they are nominal values."}) {
+    for (const char* note : {"* unless indicated otherwise ", "*** see the help", "~ approximately",
+                             "When the values min.-max. are equal, they are nominal values."}) {
         notes->addWidget(Etiquette(QString::fromUtf8(note), centre, petit));
     }
     QFrame* remarques = PanneauColore(centre, Argent());
     remarques->setObjectName(QStringLiteral("Remarques"));
     auto* rangeeRemarques = new QHBoxLayout(remarques);
     rangeeRemarques->addWidget(
-        Etiquette(QStringLiteral("For more information, refer to the producers. "), remarques,
-                  gras, QColor(0, 0, 128)));
+        Etiquette(QStringLiteral("For more information, refer to the producers. "), remarques, gras,
+                  QColor(0, 0, 128)));
 
     // Codes: the heading over the legend of the condition codes.
     auto* codes = new QWidget(centre);

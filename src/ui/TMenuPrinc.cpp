@@ -38,8 +38,8 @@ constexpr ArticleFamille ArticlesFamilles[] = {
     {"Tous1", "All alloys", -1},
 };
 
-constexpr const char* TextesRecherche[] = {"by designation", "by hardness",
-                                           "by tensile strength", "by yield strength"};
+constexpr const char* TextesRecherche[] = {"by designation", "by hardness", "by tensile strength",
+                                           "by yield strength"};
 
 } // namespace
 
@@ -104,8 +104,8 @@ TMenuPrinc::TMenuPrinc(Talix& talix) : talix_(talix) {
                                    Police("Arial", 22, true), QColor(0, 0, 128));
     titrePanneau->setAlignment(Qt::AlignCenter);
 
-    auto* legende = Etiquette(QStringLiteral("Search option selected:"), panneau,
-                              Police("Arial", 15, true));
+    auto* legende =
+        Etiquette(QStringLiteral("Search option selected:"), panneau, Police("Arial", 15, true));
     Label3 = Etiquette(QString(), panneau, Police("Arial", 15, true, true), QColor(0, 0, 160));
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setMinimumWidth(260);
@@ -149,9 +149,13 @@ TMenuPrinc::TMenuPrinc(Talix& talix) : talix_(talix) {
     new ApercuClavier(this, [this](QKeyEvent* touche) { return TraiterTouche(touche); });
 }
 
-TMenuPrinc::~TMenuPrinc() { talix_.LaSession().Quitter(); }
+TMenuPrinc::~TMenuPrinc() {
+    talix_.LaSession().Quitter();
+}
 
-int TMenuPrinc::ItemChoisi() const { return Boutons->checkedId(); }
+int TMenuPrinc::ItemChoisi() const {
+    return Boutons->checkedId();
+}
 
 void TMenuPrinc::SelectionnerItem(int item) {
     if (QAbstractButton* bouton = Boutons->button(item)) {
@@ -205,11 +209,20 @@ void TMenuPrinc::Choisir(int typeRecherche) {
     talix_.LaSession().Choisir(typeRecherche);
     QWidget* saisie = nullptr;
     switch (typeRecherche) {
-    case 0: saisie = talix_.SaisieDesignation1.get(); break;
-    case 1: saisie = talix_.SaisieDurete1.get(); break;
-    case 2: saisie = talix_.SaisieResistance1.get(); break;
-    case 3: saisie = talix_.SaisieElasticite1.get(); break;
-    default: return;
+    case 0:
+        saisie = talix_.SaisieDesignation1.get();
+        break;
+    case 1:
+        saisie = talix_.SaisieDurete1.get();
+        break;
+    case 2:
+        saisie = talix_.SaisieResistance1.get();
+        break;
+    case 3:
+        saisie = talix_.SaisieElasticite1.get();
+        break;
+    default:
+        return;
     }
     Talix::Montrer(saisie);
     hide();
@@ -226,13 +239,26 @@ bool TMenuPrinc::TraiterTouche(QKeyEvent* touche) {
     switch (touche->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: Continuer(); return true;
-    case Qt::Key_F4: Choisir(0); return true;
-    case Qt::Key_F5: Choisir(1); return true;
-    case Qt::Key_F6: Choisir(2); return true;
-    case Qt::Key_F7: Choisir(3); return true;
-    case Qt::Key_Escape: talix_.LaSession().Quitter(); return true;
-    default: return false;
+    case Qt::Key_Space:
+        Continuer();
+        return true;
+    case Qt::Key_F4:
+        Choisir(0);
+        return true;
+    case Qt::Key_F5:
+        Choisir(1);
+        return true;
+    case Qt::Key_F6:
+        Choisir(2);
+        return true;
+    case Qt::Key_F7:
+        Choisir(3);
+        return true;
+    case Qt::Key_Escape:
+        talix_.LaSession().Quitter();
+        return true;
+    default:
+        return false;
     }
 }
 

@@ -9,7 +9,9 @@ namespace {
 // Start of each column, counted from 0, and where a line ends.
 constexpr std::array<std::size_t, 7> DebutsColonnes = {2, 17, 27, 36, 48, 60, 73};
 
-bool DebutCaractere(unsigned char octet) { return (octet & 0xC0) != 0x80; }
+bool DebutCaractere(unsigned char octet) {
+    return (octet & 0xC0) != 0x80;
+}
 
 std::size_t NombreCaracteres(const std::string& texte) {
     std::size_t n = 0;

@@ -26,18 +26,15 @@ Banc::Banc(bool avecBase) {
         Fiche gamma = FicheDe({"GAMMA3", "1.3333"}, "500");
         gamma.Meca[0].DureteMax = "   250";
         EcrireBase(repertoire_.Chemin(), {alpha, beta, gamma});
-        EcrireIndex(repertoire_.Chemin(),
-                    {LigneDesignationIndex("11111", 200, 1, 2),
-                     LigneDesignationIndex("12222", 100, 2, 2),
-                     LigneDesignationIndex("13333", 500, 3, 2),
-                     LigneDesignationIndex("AB", 200, 1, 8),
-                     LigneDesignationIndex("ALPHA1", 200, 1, 1),
-                     LigneDesignationIndex("BETA2", 100, 2, 1),
-                     LigneDesignationIndex("GAMMA3", 500, 3, 1),
-                     LigneDureteIndex(180, 200, 1), LigneDureteIndex(200, 100, 2),
-                     LigneDureteIndex(250, 200, 1), LigneDureteIndex(250, 500, 3),
-                     LigneElasticiteIndex(300, 100, 2),
-                     LigneResistanceIndex(400, 550, 100, 2)});
+        EcrireIndex(
+            repertoire_.Chemin(),
+            {LigneDesignationIndex("11111", 200, 1, 2), LigneDesignationIndex("12222", 100, 2, 2),
+             LigneDesignationIndex("13333", 500, 3, 2), LigneDesignationIndex("AB", 200, 1, 8),
+             LigneDesignationIndex("ALPHA1", 200, 1, 1), LigneDesignationIndex("BETA2", 100, 2, 1),
+             LigneDesignationIndex("GAMMA3", 500, 3, 1), LigneDureteIndex(180, 200, 1),
+             LigneDureteIndex(200, 100, 2), LigneDureteIndex(250, 200, 1),
+             LigneDureteIndex(250, 500, 3), LigneElasticiteIndex(300, 100, 2),
+             LigneResistanceIndex(400, 550, 100, 2)});
     }
     auto enregistreur = std::make_unique<ServiceDocumentsEnregistreur>();
     documents = enregistreur.get();
@@ -60,7 +57,9 @@ Banc::~Banc() {
     talix_.reset();
 }
 
-void Banc::Demarrer() { talix_->Demarrer(); }
+void Banc::Demarrer() {
+    talix_->Demarrer();
+}
 
 void Banc::AllerAuMenu() {
     Demarrer();

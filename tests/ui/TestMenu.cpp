@@ -15,8 +15,8 @@
 #include "ui/TAboutBox.h"
 #include "ui/TAideDurete1.h"
 #include "ui/TAideElasticite1.h"
-#include "ui/TAlliageDesignation1.h"
 #include "ui/TAideMenu.h"
+#include "ui/TAlliageDesignation1.h"
 #include "ui/TErreurBase1.h"
 #include "ui/TFicheAvertissement.h"
 #include "ui/TFicheErreur.h"
@@ -34,10 +34,14 @@ namespace {
 
 QWidget* Saisie(Talix& app, int type) {
     switch (type) {
-    case 0: return app.SaisieDesignation1.get();
-    case 1: return app.SaisieDurete1.get();
-    case 2: return app.SaisieResistance1.get();
-    default: return app.SaisieElasticite1.get();
+    case 0:
+        return app.SaisieDesignation1.get();
+    case 1:
+        return app.SaisieDurete1.get();
+    case 2:
+        return app.SaisieResistance1.get();
+    default:
+        return app.SaisieElasticite1.get();
     }
 }
 
@@ -109,8 +113,8 @@ void TestMenu::avertissement_toucheMeneAuMenu() {
 }
 
 void TestMenu::avertissement_clicsMenentAuMenu() {
-    for (const QString& cible : {QStringLiteral("Button1"), QStringLiteral("Ligne3"),
-                                 QStringLiteral("fond")}) {
+    for (const QString& cible :
+         {QStringLiteral("Button1"), QStringLiteral("Ligne3"), QStringLiteral("fond")}) {
         Banc banc;
         banc.Demarrer();
         TFicheAvertissement* fenetre = banc.App().FicheAvertissement.get();
@@ -361,8 +365,7 @@ void TestMenu::erreurGenerale_toucheQuelconqueTermine() {
     banc.surModale = [touche](QWidget* modale) {
         auto* erreur = qobject_cast<TFicheErreur*>(modale);
         // The key reaches the window before its OK button.
-        QTest::keyClick(erreur ? static_cast<QWidget*>(erreur->OKButton) : modale,
-                        Qt::Key(touche));
+        QTest::keyClick(erreur ? static_cast<QWidget*>(erreur->OKButton) : modale, Qt::Key(touche));
     };
     banc.S().base.MontrerErreurGenerale();
     QCOMPARE(banc.modales, QStringList{"TFicheErreur"});
@@ -400,9 +403,9 @@ void TestMenu::erreurBase_detailEtFin() {
 
 void TestMenu::chaqueFenetre_echapEtFermeture_data() {
     QTest::addColumn<QString>("fenetre");
-    QTest::addColumn<int>("finsEchap");      // requests to end after Escape
+    QTest::addColumn<int>("finsEchap"); // requests to end after Escape
     QTest::addColumn<bool>("visibleApresEchap");
-    QTest::addColumn<int>("finsFermeture");  // requests to end after a close request
+    QTest::addColumn<int>("finsFermeture"); // requests to end after a close request
     QTest::newRow("avertissement") << "TFicheAvertissement" << 1 << true << 1;
     QTest::newRow("menu") << "TMenuPrinc" << 1 << true << 1;
     QTest::newRow("saisie designation") << "TSaisieDesignation1" << 1 << true << 1;
@@ -413,9 +416,9 @@ void TestMenu::chaqueFenetre_echapEtFermeture_data() {
     QTest::newRow("chimie") << "TFicheChimique1" << 0 << false << 0;
     QTest::newRow("meca") << "TFicheMeca1" << 0 << false << 0;
     QTest::newRow("fournisseurs") << "TListeFour" << 0 << true << 0;
-    for (const char* aide : {"TAideMenu", "TAideDesignation1", "TAideAlliageDesignation1",
-                             "TAideDurete1", "TAideResistance1", "TAideElasticite1",
-                             "TAidePropChim", "TAidePropMeca"}) {
+    for (const char* aide :
+         {"TAideMenu", "TAideDesignation1", "TAideAlliageDesignation1", "TAideDurete1",
+          "TAideResistance1", "TAideElasticite1", "TAidePropChim", "TAidePropMeca"}) {
         QTest::newRow(aide) << aide << 0 << false << 0;
     }
 }

@@ -32,10 +32,14 @@ namespace {
 
 FenetreSaisie* Saisie(Talix& app, int type) {
     switch (type) {
-    case 0: return app.SaisieDesignation1.get();
-    case 1: return app.SaisieDurete1.get();
-    case 2: return app.SaisieResistance1.get();
-    default: return app.SaisieElasticite1.get();
+    case 0:
+        return app.SaisieDesignation1.get();
+    case 1:
+        return app.SaisieDurete1.get();
+    case 2:
+        return app.SaisieResistance1.get();
+    default:
+        return app.SaisieElasticite1.get();
     }
 }
 

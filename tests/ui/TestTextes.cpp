@@ -9,7 +9,9 @@ using namespace talix;
 
 namespace {
 
-QString Q(const std::string& texte) { return QString::fromStdString(texte); }
+QString Q(const std::string& texte) {
+    return QString::fromStdString(texte);
+}
 
 QStringList Liste(const std::vector<std::string>& lignes) {
     QStringList liste;
@@ -149,7 +151,8 @@ void TestTextes::conversion_versMoteur() {
     // Windows-1252 holds the euro sign and e acute; not the Greek alpha.
     QVERIFY(VersMoteur(QString::fromUtf8("\xe2\x82\xac\xc3\xa9\xce\xb1z")) ==
             std::string("\x80\xe9?z"));
-    QCOMPARE(VersQt(std::string("De 400 \xe0 550 Mpa")), QString::fromUtf8("De 400 \xc3\xa0 550 Mpa"));
+    QCOMPARE(VersQt(std::string("De 400 \xe0 550 Mpa")),
+             QString::fromUtf8("De 400 \xc3\xa0 550 Mpa"));
 }
 
 QTEST_MAIN(TestTextes)

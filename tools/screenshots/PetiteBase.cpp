@@ -39,9 +39,9 @@ struct Grade {
 
 Fiche FicheDuGrade(const Grade& grade) {
     Fiche fiche = FicheBlanche();
-    std::string* champs[] = {&fiche.Afnor, &fiche.Werkstoff, &fiche.Din, &fiche.Bs,
+    std::string* champs[] = {&fiche.Afnor, &fiche.Werkstoff, &fiche.Din,    &fiche.Bs,
                              &fiche.Aisi,  &fiche.Uns,       &fiche.Nature, &fiche.Des1,
-                             &fiche.Des2,  &fiche.Des3,      &fiche.Des4, &fiche.Des5};
+                             &fiche.Des2,  &fiche.Des3,      &fiche.Des4,   &fiche.Des5};
     for (std::size_t i = 0; i < grade.designations.size() && i < 12; ++i) {
         *champs[i] = Gauche(grade.designations[i], CapDesignation);
     }
@@ -57,9 +57,9 @@ Fiche FicheDuGrade(const Grade& grade) {
     fiche.Densite = Gauche(grade.densite, CapDensite);
     for (std::size_t i = 0; i < grade.meca.size() && i < 2; ++i) {
         const Grade::Etat& e = grade.meca[i];
-        fiche.Meca[i] = {Gauche(e.etat, CapEtat), Gauche(e.chauffe, CapChauffe),
-                         Droite(e.rmMin, CapRm), Droite(e.rmMax, CapRm),
-                         Droite(e.rp, CapRp02),  Droite(e.a, CapA),
+        fiche.Meca[i] = {Gauche(e.etat, CapEtat),    Gauche(e.chauffe, CapChauffe),
+                         Droite(e.rmMin, CapRm),     Droite(e.rmMax, CapRm),
+                         Droite(e.rp, CapRp02),      Droite(e.a, CapA),
                          Droite(e.durete, CapDurete)};
     }
     return fiche;
@@ -76,8 +76,13 @@ bool EcrirePetiteBase(const std::string& repertoire) {
         {{"X5CrNi18-10", "1.4301", "X5CrNi18-10", "304S31", "304", "S30400",
           "AUSTENITIC STAINLESS STEEL", "Z7CN18-09"},
          "200",
-         {{C, {"", "0.070"}}, {Si, {"", "1.000"}}, {Mn, {"", "2.000"}}, {P, {"", "0.045"}},
-          {S, {"", "0.015"}}, {Cr, {"17.500", "19.500"}}, {Ni, {"8.000", "10.500"}},
+         {{C, {"", "0.070"}},
+          {Si, {"", "1.000"}},
+          {Mn, {"", "2.000"}},
+          {P, {"", "0.045"}},
+          {S, {"", "0.015"}},
+          {Cr, {"17.500", "19.500"}},
+          {Ni, {"8.000", "10.500"}},
           {N, {"", "0.100"}}},
          "Fe=rem",
          "7.90",
@@ -85,16 +90,27 @@ bool EcrirePetiteBase(const std::string& repertoire) {
         {{"X5CrNiMo17-12-2", "1.4401", "X5CrNiMo17-12-2", "316S31", "316", "S31600",
           "AUSTENITIC STAINLESS STEEL", "Z7CND17-12-02"},
          "200",
-         {{C, {"", "0.070"}}, {Si, {"", "1.000"}}, {Mn, {"", "2.000"}}, {P, {"", "0.045"}},
-          {S, {"", "0.015"}}, {Cr, {"16.500", "18.500"}}, {Mo, {"2.000", "2.500"}},
-          {Ni, {"10.000", "13.000"}}, {N, {"", "0.100"}}},
+         {{C, {"", "0.070"}},
+          {Si, {"", "1.000"}},
+          {Mn, {"", "2.000"}},
+          {P, {"", "0.045"}},
+          {S, {"", "0.015"}},
+          {Cr, {"16.500", "18.500"}},
+          {Mo, {"2.000", "2.500"}},
+          {Ni, {"10.000", "13.000"}},
+          {N, {"", "0.100"}}},
          "Fe=rem",
          "8.00",
          {{"HYP", "1030/1110", "520", "670", "220", "45", ""}}},
         {{"C45", "1.0503", "C45", "", "1045", "", "QUENCHED AND TEMPERED STEEL", "C45E"},
          "100",
-         {{C, {"0.420", "0.500"}}, {Si, {"", "0.400"}}, {Mn, {"0.500", "0.800"}},
-          {P, {"", "0.045"}}, {S, {"", "0.045"}}, {Cr, {"", "0.400"}}, {Mo, {"", "0.100"}},
+         {{C, {"0.420", "0.500"}},
+          {Si, {"", "0.400"}},
+          {Mn, {"0.500", "0.800"}},
+          {P, {"", "0.045"}},
+          {S, {"", "0.045"}},
+          {Cr, {"", "0.400"}},
+          {Mo, {"", "0.100"}},
           {Ni, {"", "0.400"}}},
          "Fe=rem",
          "7.85",

@@ -122,10 +122,18 @@ int main(int argc, char** argv) {
         talix.MenuPrinc->Choisir(type);
         QWidget* saisie = QApplication::activeWindow();
         switch (type) {
-        case 0: saisie = talix.SaisieDesignation1.get(); break;
-        case 1: saisie = talix.SaisieDurete1.get(); break;
-        case 2: saisie = talix.SaisieResistance1.get(); break;
-        default: saisie = talix.SaisieElasticite1.get(); break;
+        case 0:
+            saisie = talix.SaisieDesignation1.get();
+            break;
+        case 1:
+            saisie = talix.SaisieDurete1.get();
+            break;
+        case 2:
+            saisie = talix.SaisieResistance1.get();
+            break;
+        default:
+            saisie = talix.SaisieElasticite1.get();
+            break;
         }
         Prendre(saisie, entrees[type]);
         talix.RetourMenu();
