@@ -88,6 +88,8 @@ private slots:
     void erreurGenerale_fermetureTermine();
     void erreurBase_detailEtFin();
 
+    void aides_textesEtTitres_data();
+    void aides_textesEtTitres();
     void chaqueFenetre_echapEtFermeture_data();
     void chaqueFenetre_echapEtFermeture();
 };
@@ -399,6 +401,54 @@ void TestMenu::erreurBase_detailEtFin() {
     QCOMPARE(banc.modales, QStringList{"TErreurBase1"});
     QCOMPARE(detail, QStringLiteral("ne peut rien lire"));
     QCOMPARE(banc.fins, 1);
+}
+
+void TestMenu::aides_textesEtTitres_data() {
+    QTest::addColumn<QString>("fenetre");
+    QTest::addColumn<QString>("titre");
+    QTest::addColumn<int>("lignes");
+    QTest::addColumn<bool>("modifiable");
+    QTest::newRow("menu") << "TAideMenu"
+                          << "TALIX 32-64 : General information." << 24 << false;
+    QTest::newRow("designation") << "TAideDesignation1"
+                                 << "TALIX 32-64 : Information on search by designation." << 1104
+                                 << false;
+    QTest::newRow("durete") << "TAideDurete1"
+                            << "TALIX 32-64 : Information for hardness " << 17 << false;
+    QTest::newRow("resistance") << "TAideResistance1"
+                                << "TALIX 32-64 : Information for search by tensile strength." << 27
+                                << false;
+    QTest::newRow("elasticite") << "TAideElasticite1"
+                                << "TALIX 32-64 : Information for search by yield strength" << 35
+                                << true;
+    QTest::newRow("designations") << "TAideAlliageDesignation1"
+                                  << "TALIX 32-64 : Information for designations of alloys" << 297
+                                  << false;
+    QTest::newRow("chimie") << "TAidePropChim"
+                            << "TALIX 32-64 : Information for chemical composition." << 27 << false;
+    QTest::newRow("meca") << "TAidePropMeca"
+                          << "TALIX 32-64 : Information for mechanical characteristics." << 97
+                          << true;
+}
+
+void TestMenu::aides_textesEtTitres() {
+    QFETCH(QString, fenetre);
+    QFETCH(QString, titre);
+    QFETCH(int, lignes);
+    QFETCH(bool, modifiable);
+    Banc banc;
+    FenetreAide* aide = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == fenetre) {
+            aide = qobject_cast<FenetreAide*>(w);
+        }
+    }
+    QVERIFY(aide);
+    QCOMPARE(aide->windowTitle(), titre);
+    QCOMPARE(aide->Memo1->blockCount(), lignes);
+    QCOMPARE(aide->Memo1->isReadOnly(), !modifiable);
+    QCOMPARE(aide->Memo1->font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(aide->Memo1->font().pixelSize(), 12);
 }
 
 void TestMenu::chaqueFenetre_echapEtFermeture_data() {
