@@ -2,7 +2,10 @@
 
 #include <QTest>
 
+#include <QTemporaryDir>
+
 #include "ui/Commun.h"
+#include "ui/DocumentsBureau.h"
 #include "ui/Textes.h"
 
 using namespace talix;
@@ -36,6 +39,8 @@ private slots:
     void fournisseur_caracteresNonAscii();
     void fournisseurs_entetesEtLignesIgnorees();
     void conversion_versMoteur();
+    void documents_impressionParLp_data();
+    void documents_impressionParLp();
 };
 
 void TestTextes::decoupage_data() {
@@ -153,6 +158,36 @@ void TestTextes::conversion_versMoteur() {
             std::string("\x80\xe9?z"));
     QCOMPARE(VersQt(std::string("De 400 \xe0 550 Mpa")),
              QString::fromUtf8("De 400 \xc3\xa0 550 Mpa"));
+}
+
+void TestTextes::documents_impressionParLp_data() {
+    QTest::addColumn<QString>("lp"); // the script standing in for lp; empty: none at all
+    QTest::addColumn<bool>("reussite");
+    QTest::newRow("lp accepte") << "#!/bin/sh\n[ \"$2\" = \"$WANTED\" ] || exit 3\nexit 0\n"
+                                << true;
+    QTest::newRow("lp refuse") << "#!/bin/sh\nexit 1\n" << false;
+    QTest::newRow("pas de lp") << "" << false;
+}
+
+void TestTextes::documents_impressionParLp() {
+    QFETCH(QString, lp);
+    QFETCH(bool, reussite);
+    QTemporaryDir repertoire;
+    if (!lp.isEmpty()) {
+        QFile script(repertoire.filePath("lp"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(lp.toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    const QByteArray ancienChemin = qgetenv("PATH");
+    qputenv("PATH", repertoire.path().toLocal8Bit());
+    const QString fichier = repertoire.filePath("A12.txt");
+    qputenv("WANTED", fichier.toLocal8Bit());
+    ServiceDocumentsBureau service;
+    const bool resultat = service.Imprimer(fichier.toStdString());
+    qputenv("PATH", ancienChemin);
+    QCOMPARE(resultat, reussite);
 }
 
 QTEST_MAIN(TestTextes)
