@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <stdio.h> // renameat2
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -116,12 +117,28 @@ int SystemePosix::Fermer(int descripteur) {
 }
 
 int SystemePosix::RenommerSansRemplacer(const std::string& de, const std::string& vers) {
-    // link() fails when the target exists, so a report that appeared meanwhile is never
-    // replaced; then the temporary name goes.
-    if (::link(de.c_str(), vers.c_str()) != 0) {
-        return errno == EEXIST ? ES_FICHIER_EXISTE : CodeOuverture(errno, vers);
+    // The kernel refuses the rename when the target exists, so a report that appeared
+    // meanwhile is never replaced. File systems without that flag get link() then unlink(),
+    // which refuses an existing target too.
+    if (::renameat2(AT_FDCWD, de.c_str(), AT_FDCWD, vers.c_str(), RENAME_NOREPLACE) != 0) {
+        if (errno == EEXIST) {
+            return ES_FICHIER_EXISTE;
+        }
+        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+            return CodeOuverture(errno, vers);
+        }
+        if (::link(de.c_str(), vers.c_str()) != 0) {
+            return errno == EEXIST ? ES_FICHIER_EXISTE : CodeOuverture(errno, vers);
+        }
+        ::unlink(de.c_str());
     }
-    ::unlink(de.c_str());
+    // The new name itself must survive a crash: sync the directory that holds it.
+    const std::string repertoire = RepertoireDe(vers);
+    const int fd = ::open(repertoire.empty() ? "." : repertoire.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
     return ES_OK;
 }
 
