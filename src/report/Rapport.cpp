@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <random>
 
@@ -142,6 +143,47 @@ std::string Rapport::DossierProgramme() {
     return dossier;
 }
 
+std::string Rapport::DossierNotes() {
+    const std::string dossier = DossierProgramme();
+    if (dossier.empty()) {
+        return std::string();
+    }
+    const std::string dansLeProgramme = dossier + "Note";
+    // The program's own "Note" stays the place whenever it exists or can be made: the
+    // portable layout and the build tree keep their reports beside the program. A plain
+    // file of that name keeps it too, so that it fails as before rather than silently
+    // sending the reports elsewhere.
+    if (base_.Systeme().Existe(dansLeProgramme) ||
+        base_.Systeme().CreerRepertoire(dansLeProgramme) == ES_OK) {
+        return dansLeProgramme;
+    }
+    std::string utilisateur = RepertoireUtilisateur;
+    if (utilisateur.empty()) {
+        const char* xdg = std::getenv("XDG_DATA_HOME");
+        const char* home = std::getenv("HOME");
+        if (xdg && xdg[0] == '/') {
+            utilisateur = xdg;
+        } else if (home && home[0] == '/') {
+            utilisateur = std::string(home) + "/.local/share";
+        } else {
+            return dansLeProgramme; // nowhere else to go: the write will fail
+        }
+    }
+    // Made level by level; a level that exists already is no failure.
+    std::string chemin;
+    std::size_t debut = 0;
+    const std::string complet = utilisateur + "/talix/Note";
+    while (debut != std::string::npos) {
+        const std::size_t barre = complet.find('/', debut + 1);
+        chemin = complet.substr(0, barre);
+        if (!chemin.empty() && !base_.Systeme().EstRepertoire(chemin)) {
+            base_.Systeme().CreerRepertoire(chemin);
+        }
+        debut = barre;
+    }
+    return complet;
+}
+
 bool Rapport::RepertoireExiste(const std::string& chemin) {
     return base_.Systeme().EstRepertoire(chemin);
 }
@@ -160,19 +202,14 @@ void Rapport::Commande(const Fiche& fiche, std::int32_t numero, bool imprimer) {
     }
     try {
         const std::string nom = NomFichierNote(numero);
-        const std::string dossier = DossierProgramme();
-        if (dossier.empty()) {
+        const std::string dossierNote = DossierNotes();
+        if (dossierNote.empty()) {
             throw EchecCommande{"Erreur de conversion"};
         }
-        const std::string dossierNote = dossier + "Note";
         const std::string chemin = dossierNote + "/" + nom;
         // The path goes to the service whole: a cut one would name another file.
         if (chemin.size() > CapaciteTexteCourt) {
             throw EchecCommande{"Erreur de conversion"};
-        }
-        if (!RepertoireExiste(dossierNote)) {
-            // A failure shows when the report cannot be written.
-            base_.Systeme().CreerRepertoire(dossierNote);
         }
         if (!base_.Systeme().Existe(chemin)) {
             EcrireFiche(fiche, chemin);

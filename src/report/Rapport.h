@@ -33,6 +33,11 @@ public:
     // running program. Tests and installations may set it.
     std::string RepertoireProgramme;
 
+    // The user's data directory, where reports go when the program's directory can
+    // neither hold "Note" nor make it (an installed, read-only program): its "talix/Note".
+    // Empty (the default) means $XDG_DATA_HOME, or $HOME/.local/share when that is unset.
+    std::string RepertoireUtilisateur;
+
     // Writes the report of `fiche` to `chemin`. The lines go to a new temporary file of
     // the same directory, made durable and closed, which then takes the name `chemin`
     // unless a file of that name appeared meanwhile (that file is kept, ours dropped). An
@@ -54,6 +59,12 @@ public:
 
     // The directory that holds "Note", ending in "/"; empty when it cannot be known.
     std::string DossierProgramme();
+
+    // The directory the reports go to: "Note" in the program's directory whenever that
+    // directory holds it (as a directory or, which then fails at the write, as a plain
+    // file) or can make it; otherwise "talix/Note" in the user's data directory, made if
+    // needed. Empty when neither can be known.
+    std::string DossierNotes();
 
     // True when `chemin` exists and is a directory.
     bool RepertoireExiste(const std::string& chemin);

@@ -40,6 +40,7 @@ public:
         }
         EcrireIndex(rep.Chemin(), lignes);
         session.rapport.RepertoireProgramme = rep.Chemin();
+        session.rapport.RepertoireUtilisateur = rep.Fichier("utilisateur");
         session.Demarrer();
         session.MontrerMenu();
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstdlib>
 #include <ostream>
 
 #include "SessionDefaillante.h"
@@ -42,18 +43,21 @@ protected:
 
 TEST_P(FauteDuRapport, ErreurGeneraleEtAucunRapportPartiel) {
     const CasRapport& cas = GetParam();
-    s.systeme.Programmer(cas.operation, cas.rang, ES_ECRITURE);
+    // A directory that cannot be made anywhere; every other fault strikes once.
+    s.systeme.Programmer(cas.operation, cas.rang, ES_ECRITURE,
+                         cas.operation == Operation::CreerRepertoire);
     s.session.Annoter();
     EXPECT_EQ(s.fenetres.Noms(), std::vector<std::string>{"TFicheErreur"});
     EXPECT_TRUE(s.session.Terminee());
     EXPECT_TRUE(s.documents.ouverts.empty()) << "nothing handed to the editor";
     // Neither the report nor a temporary file of it stays behind.
     EXPECT_EQ(Fichiers(s.rep.Fichier("Note")), std::vector<std::string>{});
+    EXPECT_EQ(Fichiers(s.rep.Fichier("utilisateur/talix/Note")), std::vector<std::string>{});
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rapport, FauteDuRapport,
-    testing::Values(CasRapport{"creation_du_repertoire", Operation::CreerRepertoire, 1},
+    testing::Values(CasRapport{"creation_des_repertoires", Operation::CreerRepertoire, 1},
                     CasRapport{"creation_du_fichier", Operation::Ouvrir, 1},
                     CasRapport{"premiere_ligne", Operation::Ecrire, 1},
                     CasRapport{"disque_plein_ligne_30", Operation::Ecrire, 30},
@@ -96,6 +100,69 @@ TEST(FauteDuRapport, NoteEstUnFichier) {
     s.session.Annoter();
     EXPECT_EQ(s.fenetres.Noms(), std::vector<std::string>{"TFicheErreur"});
     EXPECT_EQ(test::LireOctets(s.rep.Fichier("Note")), "not a directory");
+}
+
+} // namespace
+} // namespace talix
+
+namespace talix {
+namespace {
+
+// Where the reports go: "Note" beside the program whenever it can be there, else the
+// user's data directory.
+class DossierDesNotes : public testing::Test {
+protected:
+    void SetUp() override {
+        s.Chercher(0, "BETA");
+        ASSERT_EQ(s.session.base.NumFicheCourante, 2);
+    }
+    void AnnoterEtAjouterDesNotes(const std::string& attendu) {
+        s.session.Annoter();
+        ASSERT_TRUE(s.fenetres.montrees.empty());
+        ASSERT_EQ(s.documents.ouverts, std::vector<std::string>{attendu});
+        const std::string notes = test::LireOctets(attendu) + "Checked with the supplier.\r\n";
+        test::EcrireOctets(attendu, notes);
+        s.session.Annoter();
+        EXPECT_EQ(test::LireOctets(attendu), notes); // the annotations survive
+        EXPECT_EQ(s.documents.ouverts.size(), 2u);
+    }
+    SessionDefaillante s;
+};
+
+TEST_F(DossierDesNotes, RepertoireDuProgrammeInscriptible) {
+    AnnoterEtAjouterDesNotes(s.rep.Fichier("Note/A2.txt"));
+    EXPECT_FALSE(std::filesystem::exists(s.rep.Fichier("utilisateur")));
+}
+
+TEST_F(DossierDesNotes, RepertoireDuProgrammeSansNotePossible) {
+    // An installed program: its directory cannot hold "Note" (here it does not even
+    // exist, which refuses the directory as a read-only one does, also for root).
+    s.session.rapport.RepertoireProgramme = s.rep.Fichier("usr/bin");
+    AnnoterEtAjouterDesNotes(s.rep.Fichier("utilisateur/talix/Note/A2.txt"));
+    EXPECT_FALSE(std::filesystem::exists(s.rep.Fichier("usr")));
+}
+
+TEST_F(DossierDesNotes, NoteExistantGardeSaPlace) {
+    std::filesystem::create_directory(s.rep.Fichier("Note"));
+    s.systeme.Programmer(Operation::CreerRepertoire, 1, ES_ACCES_REFUSE, true);
+    AnnoterEtAjouterDesNotes(s.rep.Fichier("Note/A2.txt"));
+}
+
+TEST_F(DossierDesNotes, DonneesUtilisateurSelonXdg) {
+    s.session.rapport.RepertoireUtilisateur.clear();
+    const char* ancien = std::getenv("XDG_DATA_HOME");
+    const std::string sauvegarde = ancien ? ancien : "";
+    ::setenv("XDG_DATA_HOME", s.rep.Fichier("xdg").c_str(), 1);
+    s.session.rapport.RepertoireProgramme = s.rep.Fichier("usr/bin");
+    s.session.Annoter();
+    if (ancien) {
+        ::setenv("XDG_DATA_HOME", sauvegarde.c_str(), 1);
+    } else {
+        ::unsetenv("XDG_DATA_HOME");
+    }
+    EXPECT_TRUE(s.fenetres.montrees.empty());
+    EXPECT_EQ(s.documents.ouverts, std::vector<std::string>{s.rep.Fichier("xdg/talix/Note/A2.txt")});
+    EXPECT_TRUE(std::filesystem::exists(s.rep.Fichier("xdg/talix/Note/A2.txt")));
 }
 
 } // namespace

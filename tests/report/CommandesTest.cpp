@@ -1,6 +1,8 @@
 // Annotating and printing: one report per grade under Note, written once, then reused.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "report/Banc.h"
 #include "report/FichesRapport.h"
 
@@ -20,7 +22,10 @@ std::string Joindre(const std::vector<std::string>& lignes) {
 }
 
 struct BancNote : Banc {
-    BancNote() { rapport.RepertoireProgramme = dir.Chemin(); }
+    BancNote() {
+        rapport.RepertoireProgramme = dir.Chemin();
+        rapport.RepertoireUtilisateur = dir.Fichier("user");
+    }
     std::string Note() const { return dir.Chemin() + "/Note"; }
     std::string Rapport125() const { return Note() + "/A125.txt"; }
 };
@@ -120,12 +125,19 @@ INSTANTIATE_TEST_SUITE_P(
                  [](BancNote& b) { EcrireOctets(b.Note(), "not a directory"); }, true, false},
         CasEchec{"NoteReadOnly", [](BancNote& b) { b.systeme.refusCreation = b.Note(); }, false,
                  false},
-        CasEchec{"ProgramDirectoryMissing",
-                 [](BancNote& b) { b.rapport.RepertoireProgramme = b.dir.Fichier("gone"); }, false,
-                 false},
+        CasEchec{"NoDirectoryAnywhere",
+                 [](BancNote& b) {
+                     b.rapport.RepertoireProgramme = b.dir.Fichier("gone");
+                     b.rapport.RepertoireUtilisateur = b.dir.Fichier("gone-too/x");
+                     EcrireOctets(b.dir.Fichier("gone-too"), "a plain file");
+                 },
+                 false, false},
         CasEchec{"DiskFull", [](BancNote& b) { b.systeme.echecEcriture = 20; }, false, false},
         CasEchec{"PathTooLong",
-                 [](BancNote& b) { b.rapport.RepertoireProgramme += "/" + std::string(250, 'd'); },
+                 [](BancNote& b) {
+                     b.rapport.RepertoireProgramme += "/" + std::string(250, 'd');
+                     std::filesystem::create_directory(b.rapport.RepertoireProgramme);
+                 },
                  false, false},
         CasEchec{"EditorFails", [](BancNote& b) { b.documents.reussir = false; }, false, true},
         CasEchec{"PrinterFails", [](BancNote& b) { b.documents.reussir = false; }, true, true}),
