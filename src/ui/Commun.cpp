@@ -1,6 +1,7 @@
 #include "ui/Commun.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -201,6 +202,20 @@ EnteteProduit::EnteteProduit(QWidget* parent) : QFrame(parent) {
     rangee->addWidget(image);
     rangee->addSpacing(12);
     rangee->addLayout(textes, 1);
+}
+
+} // namespace talix
+
+namespace talix {
+
+QWidget* CentreArgent(QMainWindow* fenetre) {
+    auto* centre = new QWidget(fenetre);
+    centre->setAutoFillBackground(true);
+    QPalette palette = centre->palette();
+    palette.setColor(QPalette::Window, Argent());
+    centre->setPalette(palette);
+    fenetre->setCentralWidget(centre);
+    return centre;
 }
 
 } // namespace talix

@@ -15,6 +15,8 @@
 
 class QKeyEvent;
 
+class QMainWindow;
+
 namespace talix {
 
 // A Windows-1252 text of the engine as Qt text.
@@ -39,6 +41,9 @@ QIcon IconeFleche(bool versDroite);           // both states
 QIcon IconeValider();                         // the check-mark glyph of OK buttons
 
 // A label with plain text (no rich text, no accelerator): "&" shows as itself.
+// A silver central widget for `fenetre`, which takes it.
+QWidget* CentreArgent(QMainWindow* fenetre);
+
 QLabel* Etiquette(const QString& texte, QWidget* parent, const QFont& police,
                   const QColor& couleur = Qt::black);
 

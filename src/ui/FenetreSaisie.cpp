@@ -84,12 +84,7 @@ FenetreSaisie::FenetreSaisie(Talix& talix, const ModeleSaisie& modele)
     Aide1->setShortcut(Qt::Key_F1);
     connect(Aide1, &QAction::triggered, this, &FenetreSaisie::MontrerAide);
 
-    auto* centre = new QWidget(this);
-    centre->setAutoFillBackground(true);
-    QPalette palette = centre->palette();
-    palette.setColor(QPalette::Window, Argent());
-    centre->setPalette(palette);
-    setCentralWidget(centre);
+    auto* centre = CentreArgent(this);
 
     SousEnsemble = Etiquette(QString(), centre, Police("Arial", 15, true, true));
     SousEnsemble->setObjectName(QStringLiteral("SousEnsemble"));

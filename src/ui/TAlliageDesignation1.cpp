@@ -110,12 +110,7 @@ TAlliageDesignation1::TAlliageDesignation1(Talix& talix) : talix_(talix) {
     connect(Aide1, &QAction::triggered, this,
             [this] { talix_.AideAlliageDesignation1->Montrer(); });
 
-    auto* centre = new QWidget(this);
-    centre->setAutoFillBackground(true);
-    QPalette palette = centre->palette();
-    palette.setColor(QPalette::Window, Argent());
-    centre->setPalette(palette);
-    setCentralWidget(centre);
+    auto* centre = CentreArgent(this);
 
     auto* entete = new EnteteProduit(centre);
     SousEnsemble = Etiquette(QString(), centre, Police("Arial", 15, true, true));

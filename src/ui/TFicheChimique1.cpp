@@ -29,12 +29,7 @@ TFicheChimique1::TFicheChimique1(Talix& talix) : talix_(talix) {
         }
     });
 
-    auto* centre = new QWidget(this);
-    centre->setAutoFillBackground(true);
-    QPalette palette = centre->palette();
-    palette.setColor(QPalette::Window, Argent());
-    centre->setPalette(palette);
-    setCentralWidget(centre);
+    auto* centre = CentreArgent(this);
     const QFont gras = Police("Arial", 15, true);
 
     auto* entete = new EnteteProduit(centre);

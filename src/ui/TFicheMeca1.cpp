@@ -66,12 +66,7 @@ TFicheMeca1::TFicheMeca1(Talix& talix) : talix_(talix) {
     Aide1->setShortcut(Qt::Key_F1);
     connect(Aide1, &QAction::triggered, this, [this] { talix_.AidePropMeca->Montrer(); });
 
-    auto* centre = new QWidget(this);
-    centre->setAutoFillBackground(true);
-    QPalette palette = centre->palette();
-    palette.setColor(QPalette::Window, Argent());
-    centre->setPalette(palette);
-    setCentralWidget(centre);
+    auto* centre = CentreArgent(this);
     const QFont gras = Police("Arial", 15, true);
     const QFont petit = Police("Arial", 13, true);
 

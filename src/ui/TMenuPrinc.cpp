@@ -86,12 +86,7 @@ TMenuPrinc::TMenuPrinc(Talix& talix) : talix_(talix) {
     });
 
     // Client area.
-    auto* centre = new QWidget(this);
-    centre->setAutoFillBackground(true);
-    QPalette palette = centre->palette();
-    palette.setColor(QPalette::Window, Argent());
-    centre->setPalette(palette);
-    setCentralWidget(centre);
+    auto* centre = CentreArgent(this);
 
     auto* entete = new EnteteProduit(centre);
 
