@@ -3,6 +3,7 @@
 // row of data/producers.tsv, and the producers list fits the window's 81 columns.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,10 @@ struct CasMotif {
     const char* designation;
     bool nomme;
 };
+
+void PrintTo(const CasMotif& cas, std::ostream* sortie) {
+    *sortie << '"' << cas.motif << "\" names \"" << cas.designation << "\": " << cas.nomme;
+}
 
 class MotifNommeTest : public ::testing::TestWithParam<CasMotif> {};
 
