@@ -10,7 +10,8 @@ constexpr std::size_t TailleTampon = 64 * 1024;
 constexpr char FinTexte = 0x1A;
 } // namespace
 
-LecteurTexte::LecteurTexte(CoucheFichiers& couche) : couche_(couche), tampon_(TailleTampon) {}
+LecteurTexte::LecteurTexte(CoucheFichiers& couche)
+    : couche_(couche), tampon_(2 * TailleTampon) {}
 
 LecteurTexte::~LecteurTexte() { Fermer(); }
 
@@ -44,9 +45,11 @@ bool LecteurTexte::Remplir() {
     if (finAtteinte_) {
         return false;
     }
+    moitie_ = moitie_ == 0 ? TailleTampon : 0;
+    char* const moitie = tampon_.data() + moitie_;
     std::size_t lus = 0;
-    const int code = couche_.Systeme().Lire(descripteur_, positionFichier_, tampon_.data(),
-                                            tampon_.size(), lus);
+    const int code =
+        couche_.Systeme().Lire(descripteur_, positionFichier_, moitie, TailleTampon, lus);
     if (code != ES_OK) {
         couche_.Signaler(code);
         finAtteinte_ = true;
@@ -58,12 +61,12 @@ bool LecteurTexte::Remplir() {
     }
     positionFichier_ += static_cast<std::int64_t>(lus);
     // Bytes after a 0x1A are never seen: the file ends there.
-    if (const void* z = std::memchr(tampon_.data(), FinTexte, lus)) {
-        lus = static_cast<std::size_t>(static_cast<const char*>(z) - tampon_.data());
+    if (const void* z = std::memchr(moitie, FinTexte, lus)) {
+        lus = static_cast<std::size_t>(static_cast<const char*>(z) - moitie);
         finAtteinte_ = true;
     }
-    debut_ = 0;
-    fin_ = lus;
+    debut_ = moitie_;
+    fin_ = moitie_ + lus;
     return lus > 0;
 }
 
@@ -78,12 +81,33 @@ bool LecteurTexte::FinDeFichier() {
     return !Remplir();
 }
 
-void LecteurTexte::LireLigne(std::string& ligne) {
-    ligne.clear();
+void LecteurTexte::LireLigne(std::string& ligne) { ligne.assign(LireLigneVue()); }
+
+std::string_view LecteurTexte::LireLigneVue() {
     if (descripteur_ < 0) {
         couche_.Signaler(ES_FICHIER_NON_OUVERT_LECTURE);
-        return;
+        return {};
     }
+    // The usual case: the whole line, its end included, lies in the buffer. A CR before
+    // the LF goes with the end, and the line keeps its first 255 characters (a CR at the
+    // 257th place of a longer line goes with the part skipped anyway).
+    if (debut_ < fin_) {
+        const char* depart = tampon_.data() + debut_;
+        if (const void* lf = std::memchr(depart, '\n', fin_ - debut_)) {
+            std::size_t longueur = static_cast<std::size_t>(static_cast<const char*>(lf) - depart);
+            debut_ += longueur + 1;
+            if (longueur > 0 && depart[longueur - 1] == '\r') {
+                --longueur;
+            }
+            return {depart, std::min(longueur, LongueurMaxLigne)};
+        }
+    }
+    LireLigneEnMorceaux(ligneLongue_);
+    return ligneLongue_;
+}
+
+void LecteurTexte::LireLigneEnMorceaux(std::string& ligne) {
+    ligne.clear();
     // Keep one byte beyond the limit: a CR there may still be the line's end.
     constexpr std::size_t Garde = LongueurMaxLigne + 1;
     std::size_t longueurTotale = 0;

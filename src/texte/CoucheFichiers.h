@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "texte/SystemeFichiers.h"
@@ -66,19 +67,29 @@ public:
     // Reads the next line into `ligne` (without its end). At the end of the file it gives
     // the empty text. On a closed reader: the empty text, with 104 pending.
     void LireLigne(std::string& ligne);
+    // The same line as LireLigne, returned as a view: into the reader's buffer when the
+    // line lies whole in it, else into a copy the reader keeps. The view stays valid until
+    // the next LireLigne, LireLigneVue, Reinitialiser, Associer or Fermer; FinDeFichier
+    // does not end it.
+    std::string_view LireLigneVue();
 
     void Fermer();
 
 private:
-    bool Remplir(); // false at the physical end or on a read failure
+    // Fills the other half of the buffer, so that the last line returned, when it lies in
+    // the buffer, survives one refill. False at the physical end or on a read failure.
+    bool Remplir();
+    void LireLigneEnMorceaux(std::string& ligne); // a line that crosses the buffer's end
 
     CoucheFichiers& couche_;
     std::string chemin_;
     int descripteur_ = -1;
     std::int64_t positionFichier_ = 0; // byte of the file that follows the buffer
-    std::vector<char> tampon_;
+    std::vector<char> tampon_;    // two halves, filled in turn
+    std::size_t moitie_ = 0;      // offset of the half filled last
     std::size_t debut_ = 0;       // next unread byte of the buffer
     std::size_t fin_ = 0;         // end of the valid bytes of the buffer
+    std::string ligneLongue_;     // the last line read, when it crossed the buffer's end
     bool finAtteinte_ = false;    // physical end, read failure or 0x1A met
 };
 
