@@ -63,7 +63,9 @@ void Recherche::ChercherDesignation(const std::string& cle, std::int32_t& numFic
     std::string premiere;     // line 1
     std::string ancre;        // first designation line of a selected family
     std::int32_t numAncre = 1;
-    std::string derniere;     // last line read by phase A or B; empty until one is read
+    // Last line read by phase A or B; empty until one is read. A view into the reader
+    // (or into `ancre`), valid until the next read.
+    std::string_view derniere;
     std::string selection;    // last line of a selected family read by phase B
     std::int32_t numSelection = 0;
     try {
@@ -72,21 +74,28 @@ void Recherche::ChercherDesignation(const std::string& cle, std::int32_t& numFic
         LigneCourante = 1;
         LireIndex(premiere);
         VerifierES("erreur de lecture du fichier");
-        ancre = premiere;
-        AnalyserLigne(ancre, ToleranceParDefaut, SansValeur, entree);
+        AnalyserLigne(premiere, ToleranceParDefaut, SansValeur, entree);
 
         // Phase A: the anchor. It may cross lines of any section before the first
-        // designation of the selected family.
-        while (!(EstLigneDesignation(ancre) && FamilleAcceptee(entree.Famille)) && !FinIndex()) {
-            LireIndex(ancre);
-            derniere = ancre;
-            if (ancre.empty()) {
+        // designation of the selected family. Lines are read as views; the anchor is
+        // copied once, when phase A ends.
+        std::string_view vueAncre = premiere;
+        bool ancreLue = false;
+        while (!(EstLigneDesignation(vueAncre) && FamilleAcceptee(entree.Famille)) &&
+               !FinIndex()) {
+            vueAncre = LireIndexVue();
+            ancreLue = true;
+            if (vueAncre.empty()) {
                 base_.DetailErreurBase = "ne peut rien lire";
                 throw EchecDesignation{"Erreur de lecture de la base"};
             }
             ++LigneCourante;
             numAncre = LigneCourante;
-            AnalyserLigne(ancre, ToleranceParDefaut, SansValeur, entree);
+            AnalyserLigne(vueAncre, ToleranceParDefaut, SansValeur, entree);
+        }
+        ancre.assign(vueAncre);
+        if (ancreLue) {
+            derniere = ancre;
         }
 
         if (cle.empty()) {
@@ -108,11 +117,11 @@ void Recherche::ChercherDesignation(const std::string& cle, std::int32_t& numFic
             // of the designation section.
             while (AvantDe(entree.Mot, cle) && !FinIndex() && AvantDe(derniere, "dur")) {
                 ++LigneCourante;
-                LireIndex(derniere);
+                derniere = LireIndexVue();
                 VerifierES("erreur de lecture du fichier d'indexation");
                 AnalyserLigne(derniere, ToleranceParDefaut, SansValeur, entree);
                 if (FamilleAcceptee(entree.Famille)) {
-                    selection = derniere;
+                    selection.assign(derniere);
                     numSelection = LigneCourante;
                 }
             }

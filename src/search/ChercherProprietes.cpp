@@ -95,11 +95,11 @@ void Recherche::ChercherValeur(std::int32_t type, const std::string& valeur,
     std::string premiere;
     std::string ancre;
     std::int32_t numAncre = 1;
-    std::string derniere;
+    std::string_view derniere; // a view into the reader or `ancre`, valid until the next read
     std::string selection;
     std::int32_t numSelection = 0;
     // Reparses a replacement line so that the entry holds its record and column.
-    auto remplacer = [&](const std::string& ligne, std::int32_t numero) {
+    auto remplacer = [&](std::string_view ligne, std::int32_t numero) {
         AnalyserLigne(ligne, ToleranceParDefaut, SansValeur, entree);
         LigneCourante = numero;
     };
@@ -114,21 +114,27 @@ void Recherche::ChercherValeur(std::int32_t type, const std::string& valeur,
         LigneCourante = 1;
         LireIndex(premiere);
         VerifierES("erreur de lecture du fichier");
-        ancre = premiere;
-        AnalyserLigne(ancre, ToleranceParDefaut, SansValeur, entree);
+        AnalyserLigne(premiere, ToleranceParDefaut, SansValeur, entree);
 
         // Phase A: the first line of the section of a selected family. It crosses the
-        // designation section, and any section before its own, parsing every line.
-        while (!(section(ancre) && FamilleAcceptee(entree.Famille)) && !FinIndex()) {
-            LireIndex(ancre);
-            derniere = ancre;
-            if (ancre.empty()) {
+        // designation section, and any section before its own, parsing every line. Lines
+        // are read as views; the anchor is copied once, when phase A ends.
+        std::string_view vueAncre = premiere;
+        bool ancreLue = false;
+        while (!(section(vueAncre) && FamilleAcceptee(entree.Famille)) && !FinIndex()) {
+            vueAncre = LireIndexVue();
+            ancreLue = true;
+            if (vueAncre.empty()) {
                 base_.DetailErreurBase = "ne peut rien lire";
                 throw EchecPropriete{"Erreur de lecture de la base ouu"};
             }
             ++LigneCourante;
             numAncre = LigneCourante;
-            AnalyserLigne(ancre, ToleranceParDefaut, SansValeur, entree);
+            AnalyserLigne(vueAncre, ToleranceParDefaut, SansValeur, entree);
+        }
+        ancre.assign(vueAncre);
+        if (ancreLue) {
+            derniere = ancre;
         }
         if (!section(ancre)) {
             entree.Mot.clear(); // its value is then 0
@@ -147,11 +153,11 @@ void Recherche::ChercherValeur(std::int32_t type, const std::string& valeur,
             // of the section. Lines of another section are read but not parsed.
             while (EntierOuZero(entree.Mot) < v && !FinIndex() && AvantDe(derniere, finSection)) {
                 ++LigneCourante;
-                LireIndex(derniere);
+                derniere = LireIndexVue();
                 if (section(derniere)) {
                     AnalyserLigne(derniere, ToleranceParDefaut, SansValeur, entree);
                     if (FamilleAcceptee(entree.Famille)) {
-                        selection = derniere;
+                        selection.assign(derniere);
                         numSelection = LigneCourante;
                     }
                 }
@@ -191,9 +197,9 @@ void Recherche::ChercherResistance(const std::string& valeur, const std::string&
     std::string premiere;
     std::string ancre;
     std::int32_t numAncre = 1;
-    std::string derniere;
+    std::string_view derniere; // a view into the reader or `ancre`, valid until the next read
     // Reparsed with SansValeur, a replacement line always gives its record and column.
-    auto remplacer = [&](const std::string& ligne, std::int32_t numero) {
+    auto remplacer = [&](std::string_view ligne, std::int32_t numero) {
         AnalyserLigne(ligne, ToleranceResistance, SansValeur, entree);
         LigneCourante = numero;
     };
@@ -217,20 +223,26 @@ void Recherche::ChercherResistance(const std::string& valeur, const std::string&
 
         LireIndex(premiere);
         VerifierES("erreur de lecture du fichier");
-        ancre = premiere;
-        bool correspond = AnalyserLigne(ancre, t, v, entree);
+        bool correspond = AnalyserLigne(premiere, t, v, entree);
 
         // Phase A, as in the other scans.
-        while (!(EstLigneResistance(ancre) && FamilleAcceptee(entree.Famille)) && !FinIndex()) {
-            LireIndex(ancre);
-            derniere = ancre;
-            if (ancre.empty()) {
+        std::string_view vueAncre = premiere;
+        bool ancreLue = false;
+        while (!(EstLigneResistance(vueAncre) && FamilleAcceptee(entree.Famille)) &&
+               !FinIndex()) {
+            vueAncre = LireIndexVue();
+            ancreLue = true;
+            if (vueAncre.empty()) {
                 base_.DetailErreurBase = "ne peut rien lire";
                 throw EchecPropriete{"Erreur de lecture de la base ouu"};
             }
             ++LigneCourante;
             numAncre = LigneCourante;
-            correspond = AnalyserLigne(ancre, t, v, entree);
+            correspond = AnalyserLigne(vueAncre, t, v, entree);
+        }
+        ancre.assign(vueAncre);
+        if (ancreLue) {
+            derniere = ancre;
         }
         // The match flag: the anchor is a tensile line of a selected family whose widened
         // range holds the value (AnalyserLigne is false for any other line).
@@ -249,7 +261,7 @@ void Recherche::ChercherResistance(const std::string& valeur, const std::string&
             // wins, and only the end of the file stops a scan without one.
             while (!FinIndex() && !trouve) {
                 ++LigneCourante;
-                LireIndex(derniere);
+                derniere = LireIndexVue();
                 if (EstLigneResistance(derniere)) {
                     const bool dansIntervalle = AnalyserLigne(derniere, t, v, entree);
                     trouve = dansIntervalle && FamilleAcceptee(entree.Famille);

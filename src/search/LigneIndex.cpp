@@ -5,10 +5,10 @@
 // the entry's Mot, whose buffer is reused from line to line.
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include "search/Recherche.h"
-#include "texte/Caracteres.h" // EntierOuZero
 #include "texte/Nombres.h"
 
 namespace talix {
@@ -23,14 +23,107 @@ struct EchecConversion {
     const char* texte;
 };
 
-std::string_view Tag(std::string_view ligne) { return ligne.substr(0, 3); }
+// True when the line begins with the three characters of `tag`.
+inline bool ATag(std::string_view ligne, const char (&tag)[4]) {
+    return ligne.size() >= 3 && ligne[0] == tag[0] && ligne[1] == tag[1] && ligne[2] == tag[2];
+}
 
 // Skips the spaces at `pos`, then returns the run of non-space characters that follows
 // and leaves `pos` on the character after it. Only the space separates words.
-std::string_view MotSuivant(std::string_view texte, std::size_t& pos) {
-    const std::size_t debut = std::min(texte.find_first_not_of(' ', pos), texte.size());
-    pos = std::min(texte.find(' ', debut), texte.size());
-    return texte.substr(debut, pos - debut);
+inline std::string_view MotSuivant(std::string_view texte, std::size_t& pos) {
+    const char* const c = texte.data();
+    const std::size_t n = texte.size();
+    std::size_t debut = std::min(pos, n);
+    while (debut < n && c[debut] == ' ') {
+        ++debut;
+    }
+    std::size_t fin = debut;
+    while (fin < n && c[fin] != ' ') {
+        ++fin;
+    }
+    pos = fin;
+    return texte.substr(debut, fin - debut);
+}
+
+// EntierStrict, with its usual case here: one to nine digits and nothing else, which
+// cannot overflow. Every other text goes to EntierStrict.
+inline std::optional<std::int32_t> Entier(std::string_view texte) {
+    if (texte.size() - 1 < 9) {
+        std::int32_t valeur = 0;
+        for (const char c : texte) {
+            const unsigned chiffre = static_cast<unsigned char>(c) - unsigned{'0'};
+            if (chiffre > 9) {
+                return EntierStrict(texte);
+            }
+            valeur = valeur * 10 + static_cast<std::int32_t>(chiffre);
+        }
+        return valeur;
+    }
+    return EntierStrict(texte);
+}
+
+// The fields of the usual entry text, read in one pass: spaces, the word, spaces, a family
+// of one to nine digits, spaces, then only digits: a record of one to nine digits and its
+// two-digit column. False, with nothing read, for any other text.
+struct EntreeRapide {
+    std::string_view mot;
+    std::int32_t famille = 0;
+    std::int32_t numero = 0;
+    std::int32_t colonne = 0;
+};
+
+inline bool LireEntreeRapide(std::string_view texte, EntreeRapide& e) {
+    const char* p = texte.data();
+    const char* const fin = p + texte.size();
+    while (p < fin && *p == ' ') {
+        ++p;
+    }
+    const char* const mot = p;
+    while (p < fin && *p != ' ') {
+        ++p;
+    }
+    e.mot = std::string_view(mot, static_cast<std::size_t>(p - mot));
+    while (p < fin && *p == ' ') {
+        ++p;
+    }
+    const char* const famille = p;
+    std::int32_t valeur = 0;
+    for (; p < fin && *p != ' '; ++p) {
+        const unsigned chiffre = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (chiffre > 9) {
+            return false;
+        }
+        valeur = valeur * 10 + static_cast<std::int32_t>(chiffre);
+    }
+    if (p == famille || p - famille > 9) {
+        return false;
+    }
+    e.famille = valeur;
+    while (p < fin && *p == ' ') {
+        ++p;
+    }
+    const std::ptrdiff_t reste = fin - p;
+    if (reste < 3 || reste > 11) {
+        return false;
+    }
+    // Eleven digits at most: the sum cannot overflow 64 bits, nor the record (nine
+    // digits at most) 32 bits.
+    std::int64_t reference = 0;
+    for (; p < fin; ++p) {
+        const unsigned chiffre = static_cast<unsigned char>(*p) - unsigned{'0'};
+        if (chiffre > 9) {
+            return false;
+        }
+        reference = reference * 10 + chiffre;
+    }
+    e.numero = static_cast<std::int32_t>(reference / 100);
+    e.colonne = static_cast<std::int32_t>(reference % 100);
+    return true;
+}
+
+// EntierOuZero through the fast path.
+inline std::int32_t EntierOuZeroRapide(std::string_view texte) {
+    return Entier(texte).value_or(0);
 }
 
 bool EstCodeFamille(std::int32_t code) {
@@ -45,16 +138,12 @@ bool EstCodeFamille(std::int32_t code) {
 } // namespace
 
 bool EstLigneDesignation(std::string_view ligne) {
-    if (ligne.empty()) {
-        return false;
-    }
-    const std::string_view tag = Tag(ligne);
-    return tag != "dur" && tag != "ela" && tag != "res";
+    return !ligne.empty() && !ATag(ligne, "dur") && !ATag(ligne, "ela") && !ATag(ligne, "res");
 }
 
-bool EstLigneDurete(std::string_view ligne) { return Tag(ligne) == "dur"; }
-bool EstLigneElasticite(std::string_view ligne) { return Tag(ligne) == "ela"; }
-bool EstLigneResistance(std::string_view ligne) { return Tag(ligne) == "res"; }
+bool EstLigneDurete(std::string_view ligne) { return ATag(ligne, "dur"); }
+bool EstLigneElasticite(std::string_view ligne) { return ATag(ligne, "ela"); }
+bool EstLigneResistance(std::string_view ligne) { return ATag(ligne, "res"); }
 
 bool LigneDuType(std::string_view ligne, std::int32_t typeRecherche) {
     switch (typeRecherche) {
@@ -93,9 +182,26 @@ bool Recherche::AnalyserLigne(std::string_view ligne, std::int32_t t, std::int32
 }
 
 void Recherche::AnalyserEntree(std::string_view texte, EntreeIndex& entree) {
+    // The usual text in one pass; the same fields, and the same reads of the pending
+    // status, as the general path below.
+    EntreeRapide rapide;
+    if (LireEntreeRapide(texte, rapide)) {
+        entree.Mot.assign(rapide.mot.substr(0, CapMot));
+        entree.Famille = rapide.famille;
+        entree.NumFiche = rapide.numero;
+        if (base_.Couche().LireStatut() != ES_OK) {
+            base_.MontrerErreurBase();
+            return;
+        }
+        entree.Colonne = rapide.colonne;
+        if (base_.Couche().LireStatut() != ES_OK) {
+            base_.MontrerErreurBase();
+        }
+        return;
+    }
     std::size_t pos = 0;
     entree.Mot.assign(MotSuivant(texte, pos).substr(0, CapMot));
-    entree.Famille = EntierOuZero(MotSuivant(texte, pos).substr(0, CapMotFamille));
+    entree.Famille = EntierOuZeroRapide(MotSuivant(texte, pos).substr(0, CapMotFamille));
     AnalyserRenvoi(texte.substr(pos), entree);
 }
 
@@ -106,7 +212,7 @@ void Recherche::AnalyserRenvoi(std::string_view queue, EntreeIndex& entree) {
         }
         // Shorter than two characters: the record part is empty and fails first.
         const std::size_t coupure = queue.size() >= 2 ? queue.size() - 2 : 0;
-        const auto numero = EntierStrict(queue.substr(0, coupure));
+        const auto numero = Entier(queue.substr(0, coupure));
         if (!numero) {
             throw EchecConversion{"Erreur de conversion"};
         }
@@ -114,7 +220,7 @@ void Recherche::AnalyserRenvoi(std::string_view queue, EntreeIndex& entree) {
         if (base_.Couche().LireStatut() != ES_OK) {
             throw EchecConversion{"Erreur de conversion"};
         }
-        const auto colonne = EntierStrict(queue.substr(coupure));
+        const auto colonne = Entier(queue.substr(coupure));
         if (!colonne) {
             throw EchecConversion{"Erreur de conversion"};
         }
@@ -134,15 +240,15 @@ bool Recherche::AnalyserLigneResistance(std::string_view ligne, std::int32_t t, 
             return false;
         }
         std::size_t pos = 3;
-        const std::int64_t min = EntierOuZero(MotSuivant(ligne, pos));
+        const std::int64_t min = EntierOuZeroRapide(MotSuivant(ligne, pos));
         if (base_.Couche().LireStatut() != ES_OK) {
             throw EchecConversion{"Erreur de conversion"};
         }
-        const std::int64_t max = EntierOuZero(MotSuivant(ligne, pos));
+        const std::int64_t max = EntierOuZeroRapide(MotSuivant(ligne, pos));
         if (base_.Couche().LireStatut() != ES_OK) {
             throw EchecConversion{"Erreur de conversion"};
         }
-        entree.Famille = EntierOuZero(MotSuivant(ligne, pos).substr(0, CapMotFamille));
+        entree.Famille = EntierOuZeroRapide(MotSuivant(ligne, pos).substr(0, CapMotFamille));
         // Widened in 64 bits: no bound of the file can overflow the comparison.
         const bool correspond = v == SansValeur || (min - t <= v && v <= max + t);
         if (correspond) {
@@ -170,6 +276,11 @@ void Recherche::Rembobiner() {
 void Recherche::LireIndex(std::string& ligne) {
     base_.FichierIndex.LireLigne(ligne);
     ++lignesLues_;
+}
+
+std::string_view Recherche::LireIndexVue() {
+    ++lignesLues_;
+    return base_.FichierIndex.LireLigneVue();
 }
 
 bool Recherche::FinIndex() { return base_.FichierIndex.FinDeFichier(); }

@@ -67,17 +67,17 @@ void Recherche::rechercheNuanceSuivante(std::int32_t typeRecherche, std::int32_t
         if (LigneCourante < 0) {
             throw EchecNuance{"Erreur de lecture de la base(index)"};
         }
-        std::string ligne;
+        std::string_view ligne; // valid until the next read
         bool correspond = false;
         if (typeRecherche == 2) {
             while (!FinIndex() && !(correspond && FamilleAcceptee(entree.Famille))) {
-                LireIndex(ligne);
+                ligne = LireIndexVue();
                 ++n;
                 correspond = AnalyserLigne(ligne, t, v, entree);
             }
         } else {
             while (!FinIndex() && !FamilleAcceptee(entree.Famille)) {
-                LireIndex(ligne);
+                ligne = LireIndexVue();
                 ++n;
                 AnalyserLigne(ligne, t, v, entree);
             }
@@ -108,20 +108,20 @@ void Recherche::rechercheNuancePrecedente(std::int32_t typeRecherche, std::int32
     try {
         Rembobiner();
         VerifierES("erreur de reinitialisation du fichier d'index : rechercheNuancePrecedente");
-        std::string ligne;
+        std::string_view ligne; // valid until the next read
         if (LigneCourante <= 1) {
-            LireIndex(ligne);
+            LireIndexVue();
             base_.MontrerNotice(Fenetre::TFicheDebutDonnees);
         } else {
             const std::int32_t avant = LigneCourante - 1;
             std::int32_t n = 0;
             while (!FinIndex() && n < avant) {
-                LireIndex(ligne);
+                ligne = LireIndexVue();
                 ++n;
                 const bool correspond = AnalyserLigne(ligne, t, v, entree);
                 if (LigneDuType(ligne, typeRecherche) && FamilleAcceptee(entree.Famille) &&
                     (typeRecherche != 2 || correspond)) {
-                    candidat = ligne;
+                    candidat.assign(ligne);
                     numCandidat = n;
                 }
             }
@@ -138,7 +138,7 @@ void Recherche::rechercheNuancePrecedente(std::int32_t typeRecherche, std::int32
                 LigneCourante = numCandidat;
             } else {
                 // Back just after the current line, as if no step had been made.
-                LireIndex(ligne);
+                LireIndexVue();
                 base_.MontrerNotice(Fenetre::TFicheDebutDonnees);
             }
         }

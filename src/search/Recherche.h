@@ -125,6 +125,8 @@ private:
     // lines consumed since, every read adds one to it.
     void Rembobiner();
     void LireIndex(std::string& ligne);
+    // The same read, as a view valid until the next read or rewind (FinIndex keeps it).
+    std::string_view LireIndexVue();
     bool FinIndex();
     void MontrerSousRecherche();
     // The hardness (kind 1) and yield (kind 3) scans, which differ only in a few points.

@@ -7,6 +7,21 @@
 namespace talix {
 
 std::optional<std::int32_t> EntierStrict(std::string_view texte) {
+    // The usual case first: one to nine digits and nothing else, which cannot overflow.
+    if (texte.size() - 1 < 9) {
+        std::int32_t valeur = 0;
+        std::size_t k = 0;
+        for (; k < texte.size(); ++k) {
+            const unsigned chiffre = static_cast<unsigned char>(texte[k]) - unsigned{'0'};
+            if (chiffre > 9) {
+                break;
+            }
+            valeur = valeur * 10 + static_cast<std::int32_t>(chiffre);
+        }
+        if (k == texte.size()) {
+            return valeur;
+        }
+    }
     std::size_t i = 0;
     while (i < texte.size() && texte[i] == ' ') {
         ++i;
