@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -52,10 +53,59 @@ std::string BaseSynthetique(int nuances) {
     return repertoire;
 }
 
+// Lines at the end of each section of the index that FamilleEnFin moves to family 0, a
+// family no other line of the synthetic bases holds.
+constexpr int LignesFamilleEnFin = 8;
+
+// A copy of the synthetic base of `nuances` grades whose index gives family 0 to the last
+// LignesFamilleEnFin lines of each section (the family is the word before the record
+// reference on every kind of line), so that a search with family 0 selected crosses its
+// whole section before meeting its family. The data file is the same (a link).
+std::string BaseFamilleEnFin(int nuances) {
+    static std::map<int, std::string> faites;
+    auto it = faites.find(nuances);
+    if (it != faites.end()) {
+        return it->second;
+    }
+    const std::string source = BaseSynthetique(nuances);
+    const std::string repertoire = source + "-fin";
+    std::filesystem::create_directories(repertoire);
+    std::filesystem::remove(repertoire + "/Talix");
+    std::filesystem::create_symlink(source + "/Talix", repertoire + "/Talix");
+
+    std::ifstream entree(source + "/Talixind", std::ios::binary);
+    std::vector<std::string> lignes;
+    for (std::string l; std::getline(entree, l);) {
+        lignes.push_back(l);
+    }
+    auto section = [](const std::string& l) {
+        const std::string tag = l.substr(0, 3);
+        return tag == "dur" || tag == "ela" || tag == "res" ? tag : std::string();
+    };
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        const bool finDeSection = i + 1 == lignes.size() || section(lignes[i + 1]) != section(lignes[i]);
+        if (!finDeSection) {
+            continue;
+        }
+        for (std::size_t k = 0; k < LignesFamilleEnFin && k <= i; ++k) {
+            std::string& l = lignes[i - k];
+            const auto fin = l.rfind(' ');
+            const auto debut = l.rfind(' ', fin - 1);
+            l = l.substr(0, debut + 1) + "0" + l.substr(fin);
+        }
+    }
+    std::ofstream sortie(repertoire + "/Talixind", std::ios::binary | std::ios::trunc);
+    for (const auto& l : lignes) {
+        sortie << l << '\n';
+    }
+    faites[nuances] = repertoire;
+    return repertoire;
+}
+
 // One engine on a synthetic base, started as the application starts.
 struct Moteur {
-    explicit Moteur(int nuances)
-        : repertoire(BaseSynthetique(nuances)),
+    explicit Moteur(int nuances, bool familleEnFin = false)
+        : repertoire(familleEnFin ? BaseFamilleEnFin(nuances) : BaseSynthetique(nuances)),
           session(systeme, fenetres, documents, repertoire) {
         session.Demarrer();
         session.MontrerMenu();
@@ -81,19 +131,20 @@ template <class F> double Mesurer(F&& f, int fois = 15) {
     return durees[durees.size() / 2];
 }
 
-// Runs `operation` in the benchmark loop (after `preparer`, untimed), and reports its mean
-// time against the reference `referenceNs`.
+// Runs `operation` in the benchmark loop, after `preparer` (untimed), and reports its mean
+// time against the reference `referenceNs`. The benchmarks use manual time: only
+// `operation` is timed, with no PauseTiming (costly beside microsecond operations).
 template <class P, class O>
 void Boucle(benchmark::State& state, P&& preparer, O&& operation, double referenceNs) {
     double total = 0;
     std::int64_t n = 0;
     for (auto _ : state) {
-        state.PauseTiming();
         preparer();
-        state.ResumeTiming();
         const auto debut = Horloge::now();
         operation();
-        total += std::chrono::duration<double, std::nano>(Horloge::now() - debut).count();
+        const double ns = std::chrono::duration<double, std::nano>(Horloge::now() - debut).count();
+        state.SetIterationTime(ns / 1e9);
+        total += ns;
         ++n;
     }
     const double moyenne = n ? total / static_cast<double>(n) : 0;
@@ -128,7 +179,7 @@ const char* TagDe(int type) {
 }
 
 void Recherche(benchmark::State& state, int type, Cas cas) {
-    Moteur m(static_cast<int>(state.range(0)));
+    Moteur m(static_cast<int>(state.range(0)), cas == Cas::FamilleEnFin);
     const std::string index = m.Index();
     std::string texte;
     std::int32_t famille = -1;
@@ -141,7 +192,7 @@ void Recherche(benchmark::State& state, int type, Cas cas) {
         texte = type == 0 ? "~" : "99999";
         break;
     case Cas::FamilleEnFin:
-        // A family with no line at all: the scan crosses the whole file.
+        // Family 0 selected, whose lines are the last of each section; the key after them.
         texte = type == 0 ? "~" : "99999";
         famille = 0;
         break;
@@ -150,8 +201,7 @@ void Recherche(benchmark::State& state, int type, Cas cas) {
     m.session.recherche.FamilleChoisie = famille;
     m.session.Choisir(type);
     m.session.LancerRecherche(type, texte, "50");
-    const std::size_t lignes =
-        cas == Cas::FamilleEnFin ? 0 : static_cast<std::size_t>(m.session.recherche.LigneCourante);
+    const std::size_t lignes = static_cast<std::size_t>(m.session.recherche.LigneCourante);
     const double reference = Mesurer([&] { benchmark::DoNotOptimize(DecoupageNu(index, lignes)); });
     if (type == 0 && cas != Cas::Meilleur) {
         state.counters["grep_us"] =
@@ -191,12 +241,25 @@ void Pas(benchmark::State& state, int type, bool depuisLaFin, bool enAvant) {
         m.session.LancerRecherche(type, texte, "50");
     };
     preparer();
-    // A forward step crosses the lines after the reader; a backward step rereads the index
-    // up to the current line.
-    const std::size_t lignes = static_cast<std::size_t>(m.session.recherche.LigneCourante);
-    const double reference =
-        enAvant ? Mesurer([&] { benchmark::DoNotOptimize(DecoupageNu(index, 2)); })
-                : Mesurer([&] { benchmark::DoNotOptimize(DecoupageNu(index, lignes)); });
+    // A forward step reads on from where the search left the reader, up to the next line
+    // it can show (or to the end of the file); a backward step rereads the index from its
+    // start up to the current line. The reference splits the same lines.
+    const std::size_t avant = static_cast<std::size_t>(m.session.recherche.LigneCourante);
+    double reference = 0;
+    if (enAvant) {
+        // Lines crossed: up to the line shown. When none is shown ("End of data"), every
+        // family being accepted, the step has read one line: that of another section.
+        m.session.EtapeSuivante();
+        const auto apres = static_cast<std::size_t>(m.session.recherche.LigneCourante);
+        const std::size_t lignes = apres != avant ? apres - avant : 1;
+        const long octet = OctetDeLigne(index, avant + 1);
+        reference = Mesurer([&] { benchmark::DoNotOptimize(DecoupageNu(index, lignes, octet)); });
+        preparer();
+    } else {
+        // At the first line the step reads one line and stops.
+        const std::size_t lignes = avant > 2 ? avant - 1 : 1;
+        reference = Mesurer([&] { benchmark::DoNotOptimize(DecoupageNu(index, lignes)); });
+    }
     Boucle(
         state, preparer,
         [&] {
@@ -272,7 +335,13 @@ void EcrireFiche(benchmark::State& state) {
 
 } // namespace
 
-#define TALIX_ECHELLES(f) BENCHMARK(f)->Arg(8000)->Arg(80000)->Unit(benchmark::kMicrosecond)
+// Searches: timed for 0.1 s each (see bench/run). Steps: each iteration first runs the
+// search that places the step (untimed, up to tens of milliseconds), so their count is fixed.
+#define TALIX_ECHELLES(f)                                                                      \
+    BENCHMARK(f)->Arg(8000)->Arg(80000)->UseManualTime()->Unit(benchmark::kMicrosecond)
+#define TALIX_PAS_ECHELLES(f)                                                                  \
+    BENCHMARK(f)->Arg(8000)->Arg(80000)->UseManualTime()->Iterations(12)->Unit(benchmark::kMicrosecond)
+
 
 TALIX_ECHELLES(Designation_Meilleur);
 TALIX_ECHELLES(Designation_Pire);
@@ -286,25 +355,25 @@ TALIX_ECHELLES(Resistance_FamilleEnFin);
 TALIX_ECHELLES(Elasticite_Meilleur);
 TALIX_ECHELLES(Elasticite_Pire);
 TALIX_ECHELLES(Elasticite_FamilleEnFin);
-TALIX_ECHELLES(PasDesignation_AvantDebut);
-TALIX_ECHELLES(PasDesignation_ArriereDebut);
-TALIX_ECHELLES(PasDesignation_AvantFin);
-TALIX_ECHELLES(PasDesignation_ArriereFin);
-TALIX_ECHELLES(PasDurete_AvantDebut);
-TALIX_ECHELLES(PasDurete_ArriereDebut);
-TALIX_ECHELLES(PasDurete_AvantFin);
-TALIX_ECHELLES(PasDurete_ArriereFin);
-TALIX_ECHELLES(PasResistance_AvantDebut);
-TALIX_ECHELLES(PasResistance_ArriereDebut);
-TALIX_ECHELLES(PasResistance_AvantFin);
-TALIX_ECHELLES(PasResistance_ArriereFin);
-TALIX_ECHELLES(PasElasticite_AvantDebut);
-TALIX_ECHELLES(PasElasticite_ArriereDebut);
-TALIX_ECHELLES(PasElasticite_AvantFin);
-TALIX_ECHELLES(PasElasticite_ArriereFin);
+TALIX_PAS_ECHELLES(PasDesignation_AvantDebut);
+TALIX_PAS_ECHELLES(PasDesignation_ArriereDebut);
+TALIX_PAS_ECHELLES(PasDesignation_AvantFin);
+TALIX_PAS_ECHELLES(PasDesignation_ArriereFin);
+TALIX_PAS_ECHELLES(PasDurete_AvantDebut);
+TALIX_PAS_ECHELLES(PasDurete_ArriereDebut);
+TALIX_PAS_ECHELLES(PasDurete_AvantFin);
+TALIX_PAS_ECHELLES(PasDurete_ArriereFin);
+TALIX_PAS_ECHELLES(PasResistance_AvantDebut);
+TALIX_PAS_ECHELLES(PasResistance_ArriereDebut);
+TALIX_PAS_ECHELLES(PasResistance_AvantFin);
+TALIX_PAS_ECHELLES(PasResistance_ArriereFin);
+TALIX_PAS_ECHELLES(PasElasticite_AvantDebut);
+TALIX_PAS_ECHELLES(PasElasticite_ArriereDebut);
+TALIX_PAS_ECHELLES(PasElasticite_AvantFin);
+TALIX_PAS_ECHELLES(PasElasticite_ArriereFin);
 TALIX_ECHELLES(LireFiche_Premiere);
 TALIX_ECHELLES(LireFiche_Derniere);
-BENCHMARK(EcrireFiche)->Unit(benchmark::kMicrosecond);
+BENCHMARK(EcrireFiche)->UseManualTime()->Iterations(50)->Unit(benchmark::kMicrosecond);
 
 } // namespace talix::bench
 

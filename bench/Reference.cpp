@@ -10,11 +10,15 @@ namespace talix::bench {
 
 namespace {
 
-// Calls `ligne(view)` for each line read from the file, until it returns false.
-template <class F> void ParcourirLignes(const std::string& chemin, F&& ligne) {
+// Calls `ligne(view)` for each line read from the file from byte `octet`, until it
+// returns false.
+template <class F> void ParcourirLignes(const std::string& chemin, F&& ligne, long octet = 0) {
     const int fd = ::open(chemin.c_str(), O_RDONLY);
     if (fd < 0) {
         return;
+    }
+    if (octet > 0) {
+        ::lseek(fd, octet, SEEK_SET);
     }
     std::vector<char> tampon(64 * 1024);
     std::string reste;
@@ -50,14 +54,33 @@ template <class F> void ParcourirLignes(const std::string& chemin, F&& ligne) {
 
 } // namespace
 
-std::size_t DecoupageNu(const std::string& chemin, std::size_t lignes) {
+std::size_t DecoupageNu(const std::string& chemin, std::size_t lignes, long octet) {
     std::size_t compte = 0;
-    ParcourirLignes(chemin, [&](std::string_view) {
-        ++compte;
-        return lignes == 0 || compte < lignes;
-    });
+    ParcourirLignes(
+        chemin,
+        [&](std::string_view) {
+            ++compte;
+            return lignes == 0 || compte < lignes;
+        },
+        octet);
     return compte;
 }
+
+long OctetDeLigne(const std::string& chemin, std::size_t ligne) {
+    long octet = 0;
+    std::size_t numero = 1;
+    ParcourirLignes(chemin, [&](std::string_view l) {
+        if (numero >= ligne) {
+            return false;
+        }
+        ++numero;
+        octet += static_cast<long>(l.size()) + 1;
+        return true;
+    });
+    return octet;
+}
+
+std::size_t NombreDeLignes(const std::string& chemin) { return DecoupageNu(chemin); }
 
 std::size_t GrepFx(const std::string& chemin, const std::string& motif) {
     std::size_t egales = 0;
