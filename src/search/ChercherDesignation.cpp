@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "search/CleDesignation.h"
+#include "search/LigneGardee.h"
 #include "search/Recherche.h"
 #include "texte/Caracteres.h"
 
@@ -66,7 +67,7 @@ void Recherche::ChercherDesignation(const std::string& cle, std::int32_t& numFic
     // Last line read by phase A or B; empty until one is read. A view into the reader
     // (or into `ancre`), valid until the next read.
     std::string_view derniere;
-    std::string selection;    // last line of a selected family read by phase B
+    LigneGardee selection;    // last line of a selected family read by phase B
     std::int32_t numSelection = 0;
     try {
         Rembobiner();
@@ -121,7 +122,7 @@ void Recherche::ChercherDesignation(const std::string& cle, std::int32_t& numFic
                 VerifierES("erreur de lecture du fichier d'indexation");
                 AnalyserLigne(derniere, ToleranceParDefaut, SansValeur, entree);
                 if (FamilleAcceptee(entree.Famille)) {
-                    selection.assign(derniere);
+                    selection.Garder(derniere);
                     numSelection = LigneCourante;
                 }
             }
@@ -132,7 +133,7 @@ void Recherche::ChercherDesignation(const std::string& cle, std::int32_t& numFic
                 // The following designation in sort order: the stop line stands.
                 base_.MontrerNotice(Fenetre::TErreurNonTrouve);
             } else if (!selection.empty()) {
-                AnalyserLigne(selection, ToleranceParDefaut, SansValeur, entree);
+                AnalyserLigne(selection.Vue(), ToleranceParDefaut, SansValeur, entree);
                 LigneCourante = numSelection;
                 base_.MontrerNotice(Fenetre::TErreurNonTrouve);
             } else if (ancre.empty()) {

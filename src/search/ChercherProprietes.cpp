@@ -10,6 +10,7 @@
 
 #include <string_view>
 
+#include "search/LigneGardee.h"
 #include "search/Recherche.h"
 #include "texte/Caracteres.h"
 
@@ -96,7 +97,7 @@ void Recherche::ChercherValeur(std::int32_t type, const std::string& valeur,
     std::string ancre;
     std::int32_t numAncre = 1;
     std::string_view derniere; // a view into the reader or `ancre`, valid until the next read
-    std::string selection;
+    LigneGardee selection;
     std::int32_t numSelection = 0;
     // Reparses a replacement line so that the entry holds its record and column.
     auto remplacer = [&](std::string_view ligne, std::int32_t numero) {
@@ -157,7 +158,7 @@ void Recherche::ChercherValeur(std::int32_t type, const std::string& valeur,
                 if (section(derniere)) {
                     AnalyserLigne(derniere, ToleranceParDefaut, SansValeur, entree);
                     if (FamilleAcceptee(entree.Famille)) {
-                        selection.assign(derniere);
+                        selection.Garder(derniere);
                         numSelection = LigneCourante;
                     }
                 }
@@ -172,7 +173,7 @@ void Recherche::ChercherValeur(std::int32_t type, const std::string& valeur,
             } else if (!durete && FinIndex() && FamilleAcceptee(entree.Famille)) {
                 base_.MontrerNotice(Fenetre::TErreurNonTrouve);
             } else if (!selection.empty()) {
-                remplacer(selection, numSelection);
+                remplacer(selection.Vue(), numSelection);
                 base_.MontrerNotice(Fenetre::TErreurNonTrouve);
             } else if (ancre.empty()) {
                 remplacer(premiere, 1);

@@ -126,15 +126,6 @@ inline std::int32_t EntierOuZeroRapide(std::string_view texte) {
     return Entier(texte).value_or(0);
 }
 
-bool EstCodeFamille(std::int32_t code) {
-    switch (code) {
-    case 0: case 100: case 200: case 400: case 500: case 600: case 700: case 800:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 bool EstLigneDesignation(std::string_view ligne) {
@@ -156,16 +147,6 @@ bool LigneDuType(std::string_view ligne, std::int32_t typeRecherche) {
 }
 
 Recherche::Recherche(Base& base, Feuilles& feuilles) : base_(base), feuilles_(feuilles) {}
-
-bool Recherche::FamilleAcceptee(std::int32_t code) const {
-    if (code == -5) {
-        return false;
-    }
-    if (EstCodeFamille(code)) {
-        return FamilleChoisie == -1 || FamilleChoisie == code;
-    }
-    return FamilleChoisie == -1;
-}
 
 bool Recherche::AnalyserLigne(std::string_view ligne, std::int32_t t, std::int32_t v,
                               EntreeIndex& entree) {
@@ -277,13 +258,6 @@ void Recherche::LireIndex(std::string& ligne) {
     base_.FichierIndex.LireLigne(ligne);
     ++lignesLues_;
 }
-
-std::string_view Recherche::LireIndexVue() {
-    ++lignesLues_;
-    return base_.FichierIndex.LireLigneVue();
-}
-
-bool Recherche::FinIndex() { return base_.FichierIndex.FinDeFichier(); }
 
 void Recherche::MontrerSousRecherche() {
     base_.MontrerNotice(Fenetre::TFicheSousRecherche);

@@ -1,5 +1,6 @@
 // The steps to the preceding and the following grade of the current search.
 
+#include "search/LigneGardee.h"
 #include "search/Recherche.h"
 
 namespace talix {
@@ -103,7 +104,7 @@ void Recherche::rechercheNuancePrecedente(std::int32_t typeRecherche, std::int32
     entree.Famille = -5;
     entree.NumFiche = 0;
     entree.Colonne = colonne;
-    std::string candidat; // the last earlier line that qualifies; empty: none
+    LigneGardee candidat; // the last earlier line that qualifies; empty: none
     std::int32_t numCandidat = 0;
     try {
         Rembobiner();
@@ -121,7 +122,7 @@ void Recherche::rechercheNuancePrecedente(std::int32_t typeRecherche, std::int32
                 const bool correspond = AnalyserLigne(ligne, t, v, entree);
                 if (LigneDuType(ligne, typeRecherche) && FamilleAcceptee(entree.Famille) &&
                     (typeRecherche != 2 || correspond)) {
-                    candidat.assign(ligne);
+                    candidat.Garder(ligne);
                     numCandidat = n;
                 }
             }
@@ -133,7 +134,7 @@ void Recherche::rechercheNuancePrecedente(std::int32_t typeRecherche, std::int32
             if (n < avant) {
                 base_.MontrerNotice(Fenetre::TFicheDebutDonnees);
             } else if (!candidat.empty()) {
-                AnalyserLigne(candidat, t, v, entree);
+                AnalyserLigne(candidat.Vue(), t, v, entree);
                 MontrerNuance(entree.NumFiche, entree.Colonne, typeRecherche);
                 LigneCourante = numCandidat;
             } else {

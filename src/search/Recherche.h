@@ -49,7 +49,17 @@ public:
 
     // -5 never; the eight family codes when all alloys or that family are selected; any
     // other code only when all alloys are selected.
-    bool FamilleAcceptee(std::int32_t code) const;
+    bool FamilleAcceptee(std::int32_t code) const {
+        if (code == -5) {
+            return false;
+        }
+        switch (code) {
+        case 0: case 100: case 200: case 400: case 500: case 600: case 700: case 800:
+            return FamilleChoisie == -1 || FamilleChoisie == code;
+        default:
+            return FamilleChoisie == -1;
+        }
+    }
 
     // Parses one index line by its section into `entree`; returns the match of a tensile
     // line (tolerance t, searched value v) and false for every other line. Fields a line
@@ -126,8 +136,11 @@ private:
     void Rembobiner();
     void LireIndex(std::string& ligne);
     // The same read, as a view valid until the next read or rewind (FinIndex keeps it).
-    std::string_view LireIndexVue();
-    bool FinIndex();
+    std::string_view LireIndexVue() {
+        ++lignesLues_;
+        return base_.FichierIndex.LireLigneVue();
+    }
+    bool FinIndex() { return base_.FichierIndex.FinDeFichier(); }
     void MontrerSousRecherche();
     // The hardness (kind 1) and yield (kind 3) scans, which differ only in a few points.
     void ChercherValeur(std::int32_t type, const std::string& valeur, std::int32_t& numFiche,

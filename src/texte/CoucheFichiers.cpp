@@ -70,7 +70,7 @@ bool LecteurTexte::Remplir() {
     return lus > 0;
 }
 
-bool LecteurTexte::FinDeFichier() {
+bool LecteurTexte::FinDeFichierAuBord() {
     if (descripteur_ < 0) {
         couche_.Signaler(ES_FICHIER_NON_OUVERT);
         return true;
@@ -83,24 +83,10 @@ bool LecteurTexte::FinDeFichier() {
 
 void LecteurTexte::LireLigne(std::string& ligne) { ligne.assign(LireLigneVue()); }
 
-std::string_view LecteurTexte::LireLigneVue() {
+std::string_view LecteurTexte::LireLigneVueAuBord() {
     if (descripteur_ < 0) {
         couche_.Signaler(ES_FICHIER_NON_OUVERT_LECTURE);
         return {};
-    }
-    // The usual case: the whole line, its end included, lies in the buffer. A CR before
-    // the LF goes with the end, and the line keeps its first 255 characters (a CR at the
-    // 257th place of a longer line goes with the part skipped anyway).
-    if (debut_ < fin_) {
-        const char* depart = tampon_.data() + debut_;
-        if (const void* lf = std::memchr(depart, '\n', fin_ - debut_)) {
-            std::size_t longueur = static_cast<std::size_t>(static_cast<const char*>(lf) - depart);
-            debut_ += longueur + 1;
-            if (longueur > 0 && depart[longueur - 1] == '\r') {
-                --longueur;
-            }
-            return {depart, std::min(longueur, LongueurMaxLigne)};
-        }
     }
     LireLigneEnMorceaux(ligneLongue_);
     return ligneLongue_;

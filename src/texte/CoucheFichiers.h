@@ -6,6 +6,7 @@
 // its code pending; later failures do not overwrite it; LireStatut() reads and clears it.
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,7 +63,12 @@ public:
 
     // True when no byte remains before the physical end or before a byte 0x1A. On a
     // closed reader: true, with 103 pending.
-    bool FinDeFichier();
+    bool FinDeFichier() {
+        if (descripteur_ >= 0 && debut_ < fin_) {
+            return false;
+        }
+        return FinDeFichierAuBord();
+    }
 
     // Reads the next line into `ligne` (without its end). At the end of the file it gives
     // the empty text. On a closed reader: the empty text, with 104 pending.
@@ -71,7 +77,24 @@ public:
     // line lies whole in it, else into a copy the reader keeps. The view stays valid until
     // the next LireLigne, LireLigneVue, Reinitialiser, Associer or Fermer; FinDeFichier
     // does not end it.
-    std::string_view LireLigneVue();
+    std::string_view LireLigneVue() {
+        // The usual case: the whole line, its end included, lies in the buffer. A CR
+        // before the LF goes with the end, and the line keeps its first 255 characters (a
+        // CR at the 257th place of a longer line goes with the part skipped anyway).
+        if (descripteur_ >= 0 && debut_ < fin_) {
+            const char* depart = tampon_.data() + debut_;
+            if (const void* lf = std::memchr(depart, '\n', fin_ - debut_)) {
+                std::size_t longueur =
+                    static_cast<std::size_t>(static_cast<const char*>(lf) - depart);
+                debut_ += longueur + 1;
+                if (longueur > 0 && depart[longueur - 1] == '\r') {
+                    --longueur;
+                }
+                return {depart, longueur < LongueurMaxLigne ? longueur : LongueurMaxLigne};
+            }
+        }
+        return LireLigneVueAuBord();
+    }
 
     void Fermer();
 
@@ -79,6 +102,8 @@ private:
     // Fills the other half of the buffer, so that the last line returned, when it lies in
     // the buffer, survives one refill. False at the physical end or on a read failure.
     bool Remplir();
+    bool FinDeFichierAuBord();            // FinDeFichier with the buffer used up or closed
+    std::string_view LireLigneVueAuBord(); // a closed reader, or a line that crosses the buffer's end
     void LireLigneEnMorceaux(std::string& ligne); // a line that crosses the buffer's end
 
     CoucheFichiers& couche_;
