@@ -5,6 +5,7 @@
 // the entry's Mot, whose buffer is reused from line to line.
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string_view>
 
@@ -78,24 +79,27 @@ inline bool LireEntreeRapide(std::string_view texte, EntreeRapide& e) {
     while (p < fin && *p == ' ') {
         ++p;
     }
+    // The word ends at the first space; without one there is no family, which the
+    // general path handles.
     const char* const mot = p;
-    while (p < fin && *p != ' ') {
-        ++p;
+    const void* espace = std::memchr(p, ' ', static_cast<std::size_t>(fin - p));
+    if (espace == nullptr) {
+        return false;
     }
+    p = static_cast<const char*>(espace);
     e.mot = std::string_view(mot, static_cast<std::size_t>(p - mot));
     while (p < fin && *p == ' ') {
         ++p;
     }
+    // The family: digits up to a space (without one, no record follows).
     const char* const famille = p;
     std::int32_t valeur = 0;
-    for (; p < fin && *p != ' '; ++p) {
-        const unsigned chiffre = static_cast<unsigned char>(*p) - unsigned{'0'};
-        if (chiffre > 9) {
-            return false;
-        }
+    unsigned chiffre = 0;
+    while (p < fin && (chiffre = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9) {
         valeur = valeur * 10 + static_cast<std::int32_t>(chiffre);
+        ++p;
     }
-    if (p == famille || p - famille > 9) {
+    if (p == famille || p - famille > 9 || p == fin || *p != ' ') {
         return false;
     }
     e.famille = valeur;
@@ -109,12 +113,12 @@ inline bool LireEntreeRapide(std::string_view texte, EntreeRapide& e) {
     // Eleven digits at most: the sum cannot overflow 64 bits, nor the record (nine
     // digits at most) 32 bits.
     std::int64_t reference = 0;
-    for (; p < fin; ++p) {
-        const unsigned chiffre = static_cast<unsigned char>(*p) - unsigned{'0'};
-        if (chiffre > 9) {
-            return false;
-        }
+    while (p < fin && (chiffre = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9) {
         reference = reference * 10 + chiffre;
+        ++p;
+    }
+    if (p != fin) {
+        return false;
     }
     e.numero = static_cast<std::int32_t>(reference / 100);
     e.colonne = static_cast<std::int32_t>(reference % 100);
