@@ -78,25 +78,11 @@ void Recherche::ChercherDesignation(const std::string& cle, std::int32_t& numFic
         AnalyserLigne(premiere, ToleranceParDefaut, SansValeur, entree);
 
         // Phase A: the anchor. It may cross lines of any section before the first
-        // designation of the selected family. Lines are read as views; the anchor is
-        // copied once, when phase A ends.
-        std::string_view vueAncre = premiere;
-        bool ancreLue = false;
-        while (!(EstLigneDesignation(vueAncre) && FamilleAcceptee(entree.Famille)) &&
-               !FinIndex()) {
-            vueAncre = LireIndexVue();
-            ancreLue = true;
-            if (vueAncre.empty()) {
-                base_.DetailErreurBase = "ne peut rien lire";
-                throw EchecDesignation{"Erreur de lecture de la base"};
-            }
-            ++LigneCourante;
-            numAncre = LigneCourante;
-            AnalyserLigne(vueAncre, ToleranceParDefaut, SansValeur, entree);
-        }
-        ancre.assign(vueAncre);
-        if (ancreLue) {
-            derniere = ancre;
+        // designation of the selected family.
+        bool correspondAncre = false;
+        if (!TrouverAncre(premiere, EstLigneDesignation, ToleranceParDefaut, SansValeur, entree,
+                          ancre, numAncre, derniere, correspondAncre)) {
+            throw EchecDesignation{"Erreur de lecture de la base"};
         }
 
         if (cle.empty()) {

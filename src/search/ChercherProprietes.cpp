@@ -118,24 +118,11 @@ void Recherche::ChercherValeur(std::int32_t type, const std::string& valeur,
         AnalyserLigne(premiere, ToleranceParDefaut, SansValeur, entree);
 
         // Phase A: the first line of the section of a selected family. It crosses the
-        // designation section, and any section before its own, parsing every line. Lines
-        // are read as views; the anchor is copied once, when phase A ends.
-        std::string_view vueAncre = premiere;
-        bool ancreLue = false;
-        while (!(section(vueAncre) && FamilleAcceptee(entree.Famille)) && !FinIndex()) {
-            vueAncre = LireIndexVue();
-            ancreLue = true;
-            if (vueAncre.empty()) {
-                base_.DetailErreurBase = "ne peut rien lire";
-                throw EchecPropriete{"Erreur de lecture de la base ouu"};
-            }
-            ++LigneCourante;
-            numAncre = LigneCourante;
-            AnalyserLigne(vueAncre, ToleranceParDefaut, SansValeur, entree);
-        }
-        ancre.assign(vueAncre);
-        if (ancreLue) {
-            derniere = ancre;
+        // designation section, and any section before its own, parsing every line.
+        bool correspondAncre = false;
+        if (!TrouverAncre(premiere, section, ToleranceParDefaut, SansValeur, entree, ancre,
+                          numAncre, derniere, correspondAncre)) {
+            throw EchecPropriete{"Erreur de lecture de la base ouu"};
         }
         if (!section(ancre)) {
             entree.Mot.clear(); // its value is then 0
@@ -226,24 +213,10 @@ void Recherche::ChercherResistance(const std::string& valeur, const std::string&
         VerifierES("erreur de lecture du fichier");
         bool correspond = AnalyserLigne(premiere, t, v, entree);
 
-        // Phase A, as in the other scans.
-        std::string_view vueAncre = premiere;
-        bool ancreLue = false;
-        while (!(EstLigneResistance(vueAncre) && FamilleAcceptee(entree.Famille)) &&
-               !FinIndex()) {
-            vueAncre = LireIndexVue();
-            ancreLue = true;
-            if (vueAncre.empty()) {
-                base_.DetailErreurBase = "ne peut rien lire";
-                throw EchecPropriete{"Erreur de lecture de la base ouu"};
-            }
-            ++LigneCourante;
-            numAncre = LigneCourante;
-            correspond = AnalyserLigne(vueAncre, t, v, entree);
-        }
-        ancre.assign(vueAncre);
-        if (ancreLue) {
-            derniere = ancre;
+        // Phase A, as in the other scans, with the searched value.
+        if (!TrouverAncre(premiere, EstLigneResistance, t, v, entree, ancre, numAncre, derniere,
+                          correspond)) {
+            throw EchecPropriete{"Erreur de lecture de la base ouu"};
         }
         // The match flag: the anchor is a tensile line of a selected family whose widened
         // range holds the value (AnalyserLigne is false for any other line).

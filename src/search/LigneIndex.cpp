@@ -269,4 +269,29 @@ void Recherche::MontrerSousRecherche() {
     FamilleChoisie = -1;
 }
 
+bool Recherche::TrouverAncre(std::string_view premiere, bool (*section)(std::string_view),
+                             std::int32_t t, std::int32_t v, EntreeIndex& entree,
+                             std::string& ancre, std::int32_t& numAncre,
+                             std::string_view& derniere, bool& correspond) {
+    // Lines are read as views; the anchor is copied once, when phase A ends.
+    std::string_view vueAncre = premiere;
+    bool ancreLue = false;
+    while (!(section(vueAncre) && FamilleAcceptee(entree.Famille)) && !FinIndex()) {
+        vueAncre = LireIndexVue();
+        ancreLue = true;
+        if (vueAncre.empty()) {
+            base_.DetailErreurBase = "ne peut rien lire";
+            return false;
+        }
+        ++LigneCourante;
+        numAncre = LigneCourante;
+        correspond = AnalyserLigne(vueAncre, t, v, entree);
+    }
+    ancre.assign(vueAncre);
+    if (ancreLue) {
+        derniere = ancre;
+    }
+    return true;
+}
+
 } // namespace talix

@@ -142,6 +142,16 @@ private:
     }
     bool FinIndex() { return base_.FichierIndex.FinDeFichier(); }
     void MontrerSousRecherche();
+    // Phase A of every scan: from line 1 (`premiere`, already parsed; its match in
+    // `correspond`), reads on while the anchor is not a line of `section` of a selected
+    // family and the file goes on, parsing each line with AnalyserLigne(line, t, v) and
+    // counting it in LigneCourante. `ancre` receives the anchor (a copy), `numAncre` its
+    // number, `derniere` a view of it when a line was read, `correspond` the last match.
+    // Returns false, the detail line of TErreurBase1 set to "ne peut rien lire", when a
+    // line read is empty: the caller raises its own failure.
+    bool TrouverAncre(std::string_view premiere, bool (*section)(std::string_view),
+                      std::int32_t t, std::int32_t v, EntreeIndex& entree, std::string& ancre,
+                      std::int32_t& numAncre, std::string_view& derniere, bool& correspond);
     // The hardness (kind 1) and yield (kind 3) scans, which differ only in a few points.
     void ChercherValeur(std::int32_t type, const std::string& valeur, std::int32_t& numFiche,
                         std::int32_t& colonne);
