@@ -92,17 +92,20 @@ inline bool LireEntreeRapide(std::string_view texte, EntreeRapide& e) {
         ++p;
     }
     // The family: digits up to a space (without one, no record follows).
+    // Read in 64 bits and stopped after ten digits: a longer run goes to the general path
+    // without ever overflowing here.
     const char* const famille = p;
-    std::int32_t valeur = 0;
+    std::int64_t valeur = 0;
     unsigned chiffre = 0;
-    while (p < fin && (chiffre = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9) {
-        valeur = valeur * 10 + static_cast<std::int32_t>(chiffre);
+    while (p < fin && p - famille < 10 &&
+           (chiffre = static_cast<unsigned char>(*p) - unsigned{'0'}) <= 9) {
+        valeur = valeur * 10 + chiffre;
         ++p;
     }
     if (p == famille || p - famille > 9 || p == fin || *p != ' ') {
         return false;
     }
-    e.famille = valeur;
+    e.famille = static_cast<std::int32_t>(valeur);
     while (p < fin && *p == ' ') {
         ++p;
     }
