@@ -11,6 +11,8 @@ struct CasSection {
     bool designation, durete, elasticite, resistance;
 };
 
+void PrintTo(const CasSection& cas, std::ostream* sortie) { *sortie << cas.ligne; }
+
 class Sections : public testing::TestWithParam<CasSection> {};
 
 TEST_P(Sections, TagOnTheRawFirstThreeCharacters) {

@@ -24,6 +24,8 @@ struct CasDesignation {
     std::vector<std::string> fenetres;
 };
 
+void PrintTo(const CasDesignation& cas, std::ostream* sortie) { *sortie << cas.nom; }
+
 class Designation : public BancRecherche, public testing::WithParamInterface<CasDesignation> {};
 
 TEST_P(Designation, ShowsTheGradeAndTheNotice) {

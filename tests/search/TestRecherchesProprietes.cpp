@@ -26,6 +26,8 @@ struct CasValeur {
     std::vector<std::string> fenetres;
 };
 
+void PrintTo(const CasValeur& cas, std::ostream* sortie) { *sortie << cas.nom; }
+
 class Valeur : public BancRecherche, public testing::WithParamInterface<CasValeur> {};
 
 TEST_P(Valeur, ShowsTheGradeAndTheNotice) {
@@ -188,6 +190,8 @@ struct CasResistance {
     std::int32_t toleranceRetenue;
     std::vector<std::string> fenetres;
 };
+
+void PrintTo(const CasResistance& cas, std::ostream* sortie) { *sortie << cas.nom; }
 
 class Resistance : public BancRecherche, public testing::WithParamInterface<CasResistance> {};
 
