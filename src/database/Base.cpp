@@ -17,79 +17,60 @@ struct EchecBase {
     const char* texte;
 };
 
+// Every field of `f` with its place in the raw record. The raw record has Reserve before
+// Famille and its composition pairs in another element order than Chimie. Both the reader
+// and the writer walk this one layout.
+template <class F> void PourChaqueZone(F& f, auto&& zone) {
+    std::size_t pos = 0;
+    auto suivante = [&](auto& champ, std::size_t largeur) {
+        zone(champ, pos, largeur);
+        pos += largeur;
+    };
+    for (auto* d : {&f.Afnor, &f.Werkstoff, &f.Din, &f.Bs, &f.Aisi, &f.Uns, &f.Nature, &f.Des1,
+                    &f.Des2, &f.Des3, &f.Des4, &f.Des5}) {
+        suivante(*d, CapDesignation);
+    }
+    suivante(f.Reserve, CapDesignation);
+    suivante(f.Famille, CapFamille);
+    for (std::size_t k = 0; k < NombreElements; ++k) {
+        auto& t = f.Chimie[OrdreBrut[k]];
+        pos = DebutChimie + 12 * k;
+        suivante(t.Min, CapTeneur);
+        suivante(t.Max, CapTeneur);
+    }
+    suivante(f.Commentaire, CapCommentaire);
+    suivante(f.Densite, CapDensite);
+    for (auto& e : f.Meca) {
+        suivante(e.Etat, CapEtat);
+        suivante(e.Chauffe, CapChauffe);
+        suivante(e.RmMin, CapRm);
+        suivante(e.RmMax, CapRm);
+        suivante(e.Rp02Min, CapRp02);
+        suivante(e.AMin, CapA);
+        suivante(e.DureteMax, CapDurete);
+    }
+    suivante(f.Etat3, CapEtat);
+    suivante(f.Chauffe3, CapChauffe3);
+}
+
 } // namespace
 
 Fiche AnalyserFiche(const char* brut) {
     Fiche f = FicheBlanche();
-    std::size_t pos = 0;
-    auto couper = [&](std::string& champ, std::size_t largeur) {
-        champ.assign(brut + pos, largeur);
-        pos += largeur;
-    };
-    for (std::string* d : {&f.Afnor, &f.Werkstoff, &f.Din, &f.Bs, &f.Aisi, &f.Uns, &f.Nature,
-                           &f.Des1, &f.Des2, &f.Des3, &f.Des4, &f.Des5}) {
-        couper(*d, CapDesignation);
-    }
-    couper(f.Reserve, CapDesignation); // the raw record has Reserve before Famille
-    couper(f.Famille, CapFamille);
-    for (std::size_t k = 0; k < NombreElements; ++k) {
-        Teneur& t = f.Chimie[OrdreBrut[k]];
-        pos = DebutChimie + 12 * k;
-        couper(t.Min, CapTeneur);
-        couper(t.Max, CapTeneur);
-    }
-    couper(f.Commentaire, CapCommentaire);
-    couper(f.Densite, CapDensite);
-    for (EtatMeca& e : f.Meca) {
-        couper(e.Etat, CapEtat);
-        couper(e.Chauffe, CapChauffe);
-        couper(e.RmMin, CapRm);
-        couper(e.RmMax, CapRm);
-        couper(e.Rp02Min, CapRp02);
-        couper(e.AMin, CapA);
-        couper(e.DureteMax, CapDurete);
-    }
-    couper(f.Etat3, CapEtat);
-    couper(f.Chauffe3, CapChauffe3);
+    PourChaqueZone(f, [&](std::string& champ, std::size_t debut, std::size_t largeur) {
+        champ.assign(brut + debut, largeur);
+    });
     return f;
 }
 
 std::string EncoderFiche(const Fiche& decodee) {
     std::string brut(TailleFicheBrute, ' ');
-    Fiche f = decodee;
-    std::size_t pos = 0;
-    auto poser = [&](const std::string& champ, std::size_t largeur) {
+    PourChaqueZone(decodee, [&](const std::string& champ, std::size_t debut, std::size_t largeur) {
         for (std::size_t i = 0; i < largeur; ++i) {
             const auto c = static_cast<unsigned char>(i < champ.size() ? champ[i] : ' ');
-            brut[pos + i] = static_cast<char>(c == 0 || c == 0xFF ? 0xFE : c - 1);
+            brut[debut + i] = static_cast<char>(c == 0 || c == 0xFF ? 0xFE : c - 1);
         }
-        pos += largeur;
-    };
-    for (const std::string* d : {&f.Afnor, &f.Werkstoff, &f.Din, &f.Bs, &f.Aisi, &f.Uns,
-                                 &f.Nature, &f.Des1, &f.Des2, &f.Des3, &f.Des4, &f.Des5}) {
-        poser(*d, CapDesignation);
-    }
-    poser(f.Reserve, CapDesignation);
-    poser(f.Famille, CapFamille);
-    for (std::size_t k = 0; k < NombreElements; ++k) {
-        const Teneur& t = f.Chimie[OrdreBrut[k]];
-        pos = DebutChimie + 12 * k;
-        poser(t.Min, CapTeneur);
-        poser(t.Max, CapTeneur);
-    }
-    poser(f.Commentaire, CapCommentaire);
-    poser(f.Densite, CapDensite);
-    for (const EtatMeca& e : f.Meca) {
-        poser(e.Etat, CapEtat);
-        poser(e.Chauffe, CapChauffe);
-        poser(e.RmMin, CapRm);
-        poser(e.RmMax, CapRm);
-        poser(e.Rp02Min, CapRp02);
-        poser(e.AMin, CapA);
-        poser(e.DureteMax, CapDurete);
-    }
-    poser(f.Etat3, CapEtat);
-    poser(f.Chauffe3, CapChauffe3);
+    });
     return brut;
 }
 

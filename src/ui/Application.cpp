@@ -202,4 +202,14 @@ void Talix::DemanderFin() {
     }
 }
 
+FenetreSaisie* Talix::Saisie(int typeRecherche) const {
+    switch (typeRecherche) {
+    case 0: return SaisieDesignation1.get();
+    case 1: return SaisieDurete1.get();
+    case 2: return SaisieResistance1.get();
+    case 3: return SaisieElasticite1.get();
+    default: return nullptr;
+    }
+}
+
 } // namespace talix

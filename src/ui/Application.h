@@ -46,6 +46,7 @@ class TErreurNonTrouve;
 class TFicheFinDesDonnees;
 class TFicheSousRecherche;
 class TFicheDebutDonnees;
+class FenetreSaisie;
 
 class Talix final : public QObject, public Fenetres {
     Q_OBJECT
@@ -89,6 +90,10 @@ public:
     void MontrerModale(Fenetre fenetre, const std::string& detail) override;
     void Message(const std::string& texte) override;
     void DemanderFin() override;
+
+    // The entry window of a search kind (0 designation ... 3 yield strength); nullptr for
+    // any other kind.
+    FenetreSaisie* Saisie(int typeRecherche) const;
 
     // The modal window of a kind.
     QWidget* Modale(Fenetre fenetre) const;

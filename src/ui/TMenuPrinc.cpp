@@ -202,21 +202,8 @@ void TMenuPrinc::ChoisirFamille(std::int32_t code) {
 
 void TMenuPrinc::Choisir(int typeRecherche) {
     talix_.LaSession().Choisir(typeRecherche);
-    QWidget* saisie = nullptr;
-    switch (typeRecherche) {
-    case 0:
-        saisie = talix_.SaisieDesignation1.get();
-        break;
-    case 1:
-        saisie = talix_.SaisieDurete1.get();
-        break;
-    case 2:
-        saisie = talix_.SaisieResistance1.get();
-        break;
-    case 3:
-        saisie = talix_.SaisieElasticite1.get();
-        break;
-    default:
+    QWidget* saisie = talix_.Saisie(typeRecherche);
+    if (saisie == nullptr) {
         return;
     }
     Talix::Montrer(saisie);

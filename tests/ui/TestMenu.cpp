@@ -32,18 +32,7 @@ using talix::test::Banc;
 
 namespace {
 
-QWidget* Saisie(Talix& app, int type) {
-    switch (type) {
-    case 0:
-        return app.SaisieDesignation1.get();
-    case 1:
-        return app.SaisieDurete1.get();
-    case 2:
-        return app.SaisieResistance1.get();
-    default:
-        return app.SaisieElasticite1.get();
-    }
-}
+QWidget* Saisie(Talix& app, int type) { return app.Saisie(type); }
 
 // The object names of the checked family items.
 QStringList Coches(const TMenuPrinc& menu) {

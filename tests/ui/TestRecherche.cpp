@@ -30,18 +30,7 @@ using talix::test::Banc;
 
 namespace {
 
-FenetreSaisie* Saisie(Talix& app, int type) {
-    switch (type) {
-    case 0:
-        return app.SaisieDesignation1.get();
-    case 1:
-        return app.SaisieDurete1.get();
-    case 2:
-        return app.SaisieResistance1.get();
-    default:
-        return app.SaisieElasticite1.get();
-    }
-}
+FenetreSaisie* Saisie(Talix& app, int type) { return app.Saisie(type); }
 
 // The rows painted yellow (1 to 13).
 QList<int> LignesJaunes(const TAlliageDesignation1& fenetre) {
