@@ -62,10 +62,10 @@ TEST_F(LigneDeCommande, WritesBothFilesAndStats) {
               "C45 100 201\r\nNONALLOYSTEEL 100 207\r\nX5CRNI1810 200 101\r\n"
               "ela 430 100 200\r\nres 650 800 100 200\r\n");
     EXPECT_EQ(r.out,
-              "family   grades  designations  hardness   yield  tensile  Rm+Rp0.2\n"
-              "100           1             3         0       1        1    100.0%\n"
-              "200           1             3         0       0        0      0.0%\n"
-              "all           2             6         0       1        1     50.0%\n");
+              "family   grades  designations  natures  hardness   yield  tensile  Rm+Rp0.2\n"
+              "100           1             3        1         0       1        1    100.0%\n"
+              "200           1             3        1         0       0        0      0.0%\n"
+              "all           2             6        2         0       1        1     50.0%\n");
 }
 
 TEST_F(LigneDeCommande, BrokenSourceWritesNothingAndFails) {

@@ -22,8 +22,9 @@ std::string Row(const std::string& label, const FamilyStats& s) {
     char text[160];
     const double share = s.grades == 0 ? 0.0 : 100.0 * static_cast<double>(s.rmAndRp) /
                                                    static_cast<double>(s.grades);
-    std::snprintf(text, sizeof text, "%-7s %7ld %13ld %9ld %7ld %8ld %8.1f%%\n", label.c_str(),
-                  s.grades, s.designations, s.hardness, s.yield, s.tensile, share);
+    std::snprintf(text, sizeof text, "%-7s %7ld %13ld %8ld %9ld %7ld %8ld %8.1f%%\n",
+                  label.c_str(), s.grades, s.designations, s.natures, s.hardness, s.yield,
+                  s.tensile, share);
     return text;
 }
 
@@ -43,7 +44,12 @@ std::map<int, FamilyStats> ComputeStats(const Catalogue& catalogue) {
         }
     }
     for (const std::string& line : catalogue.index.designations) {
-        ++stats[FamilyOfLine(line, 1)].designations;
+        FamilyStats& s = stats[FamilyOfLine(line, 1)];
+        ++s.designations;
+        // The line ends with the record number and the two-digit column.
+        if (line.size() >= 2 && line.compare(line.size() - 2, 2, "07") == 0) {
+            ++s.natures;
+        }
     }
     for (const std::string& line : catalogue.index.hardness) {
         ++stats[FamilyOfLine(line, 2)].hardness;
@@ -58,12 +64,13 @@ std::map<int, FamilyStats> ComputeStats(const Catalogue& catalogue) {
 }
 
 std::string StatsText(const Catalogue& catalogue) {
-    std::string text = "family   grades  designations  hardness   yield  tensile  Rm+Rp0.2\n";
+    std::string text = "family   grades  designations  natures  hardness   yield  tensile  Rm+Rp0.2\n";
     FamilyStats total;
     for (const auto& [family, s] : ComputeStats(catalogue)) {
         text += Row(std::to_string(family), s);
         total.grades += s.grades;
         total.designations += s.designations;
+        total.natures += s.natures;
         total.hardness += s.hardness;
         total.yield += s.yield;
         total.tensile += s.tensile;

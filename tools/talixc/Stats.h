@@ -1,6 +1,6 @@
 #pragma once
 // Counts of a compiled catalogue, per family and in all: grades, index lines of each
-// section, and the share of grades with a condition row holding both Rm and Rp0.2.
+// section (of the designation lines, those that name a kind of material), and the share of grades with a condition row holding both Rm and Rp0.2.
 
 #include <map>
 #include <string>
@@ -12,6 +12,7 @@ namespace talixc {
 struct FamilyStats {
     long grades = 0;
     long designations = 0;
+    long natures = 0; // designation lines of the nature column
     long hardness = 0;
     long yield = 0;
     long tensile = 0;
