@@ -45,9 +45,11 @@ const std::vector<std::string> MotsDeMarque = {
     "NIKROTHAL",
     // light and copper alloys
     "ELEKTRON", "MAGSIMAL", "SILAFONT", "UNIFONT", "SEALIUM", "ALUSTAR", "BERYLCO", "ECOBRASS",
-    "WIELAND", "ZAMAK",
+    "WIELAND", "ZAMAK", "ANTICORODAL", "PERALUMAN", "CASTADUR", "CUPHIN", "ECOMERICA", "KME",
+    "STOL", "PNA",
     // the others
-    "CURE", "MP35N", "MP159", "MULTIPHASE", "WASPALOY", "CHROMEL", "ALUMEL", "NAS",
+    "CURE", "MP35N", "MP159", "MULTIPHASE", "WASPALOY", "CHROMEL", "ALUMEL", "NAS", "UDDEHOLM",
+    "TICOREX", "AFK", "VACOFLUX", "NICORROS",
 };
 
 // The files of the repository, read once.
