@@ -49,7 +49,7 @@ const std::vector<std::string> MotsDeMarque = {
     "STOL", "PNA",
     // the others
     "CURE", "MP35N", "MP159", "MULTIPHASE", "WASPALOY", "CHROMEL", "ALUMEL", "NAS", "UDDEHOLM",
-    "TICOREX", "AFK", "VACOFLUX", "NICORROS",
+    "TICOREX", "AFK", "VACOFLUX", "NICORROS", "ACIDUR",
 };
 
 // The files of the repository, read once.
