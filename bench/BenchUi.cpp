@@ -47,6 +47,16 @@ int EnfantVide(int argc, char** argv) {
     std::_Exit(image.isNull() ? 1 : 0);
 }
 
+// Starts `talix` on the current directory's base and leaves the warning window: the main
+// menu is then shown, as a user sees it after the first key.
+void DemarrerJusquAuMenu(talix::Talix& talix) {
+    talix.Fin = [] {};
+    talix.Demarrer();
+    QApplication::processEvents();
+    QTest::keyClick(talix.FicheAvertissement.get(), Qt::Key_Space);
+    QApplication::processEvents();
+}
+
 // Child: the application started, the warning window left, the main menu painted.
 int EnfantDemarrage(int argc, char** argv, const char* donnees) {
     QApplication application(argc, argv);
@@ -54,11 +64,7 @@ int EnfantDemarrage(int argc, char** argv, const char* donnees) {
         std::_Exit(2);
     }
     talix::Talix talix;
-    talix.Fin = [] {};
-    talix.Demarrer();
-    QApplication::processEvents();
-    QTest::keyClick(talix.FicheAvertissement.get(), Qt::Key_Space);
-    QApplication::processEvents();
+    DemarrerJusquAuMenu(talix);
     const QPixmap image = talix.MenuPrinc->grab();
     std::_Exit(image.isNull() || !talix.MenuPrinc->isVisible() ? 1 : 0);
 }
@@ -71,10 +77,7 @@ int EnfantRecherche(int argc, char** argv, const char* donnees, const char* cle)
         std::_Exit(2);
     }
     talix::Talix talix;
-    talix.Fin = [] {};
-    talix.Demarrer();
-    QApplication::processEvents();
-    QTest::keyClick(talix.FicheAvertissement.get(), Qt::Key_Space);
+    DemarrerJusquAuMenu(talix);
     QTest::keyClick(talix.MenuPrinc.get(), Qt::Key_F4);
     QApplication::processEvents();
     talix.SaisieDesignation1->Edit1->setText(QString::fromLatin1(cle));
